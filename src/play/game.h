@@ -1,0 +1,157 @@
+#pragma once
+// The state of one running game and every operation on it: the board, the
+// undo stack that is also the move history, the path trace, the play clock,
+// the records and the problem line buffer. The window owns one TGame and
+// forwards its button clicks here; all effects on the window go through the
+// TGameHost it was given.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/board.h"
+#include "play/game_host.h"
+
+struct TUndoEntry {
+    int16_t Row = 0;
+    int16_t Col = 0;
+    uint8_t Button = 0;  // 0 left, 1 right
+};
+
+struct TTraceEntry {
+    int16_t Row = 0;
+    int16_t Col = 0;
+    uint8_t CameFrom = 0;  // link bit of this cell pointing back along the path
+};
+
+// What the play-mode Open found while replaying stored moves.
+struct TReplayReport {
+    int Skipped = 0;  // move lines that could not be applied
+};
+
+class TGame {
+public:
+    static constexpr int kMaxMoves = 65535;  // entries the undo stack keeps
+    static constexpr int kTraceCapacity = TBoard::kMaxSize * TBoard::kMaxSize;
+    static constexpr int32_t kNoRecordSeconds = 3600000;
+
+    explicit TGame(TGameHost& host);
+    TGame(const TGame&) = delete;
+    TGame& operator=(const TGame&) = delete;
+
+    TGameHost& Host;
+    TBoard Board;
+
+    // Undo stack: entries 1..UndoCount in use. One spare slot lets the click
+    // replayed by an undo be pushed even when the stack is full.
+    std::vector<TUndoEntry> UndoStack;
+    uint32_t UndoCount = 0;
+
+    // Path trace: entries 1..TraceTop.
+    std::vector<TTraceEntry> TraceList;
+    uint16_t TraceTop = 0;
+    uint16_t TraceNext = 0;
+    uint16_t LoopLength = 0;
+
+    // Play clock.
+    double StartTime = 0.0;
+    int32_t BaseSeconds = 0;
+    int32_t ElapsedSeconds = 0;
+    int32_t BestSeconds = 0;
+
+    // Records: the lines of the record file, Shift-JIS bytes.
+    std::string RecordPath = "RecQuilorn.txt";
+    std::vector<std::string> MemoRecord;
+    uint16_t RecordIndex = 0;
+
+    // Problem line buffer: the lines of a problem file, Shift-JIS bytes.
+    // Holds the built-in sample from the start.
+    std::vector<std::string> MemoMondai;
+
+    std::string ProblemName;  // Shift-JIS bytes
+    bool Dirty = false;
+    uint8_t PlayState = 0;    // 0 stopped, 1 editing, 2 playing
+
+    // The cell the clue choice list edits (doubled coordinates).
+    int16_t EditRow = 0;
+    int16_t EditCol = 0;
+
+    // ---- problem file (problem_reader.cpp, problem_writer.cpp) ----
+    // Reads MemoMondai into the board. The lines must have passed
+    // ValidateProblemLines. Returns what the replay skipped.
+    TReplayReport ReadProblem(bool withProgress);
+    // Writes the board to fileName (native path, UTF-8), through a temporary
+    // file renamed over the old one. False after reporting the failure.
+    bool WriteProblem(const std::string& fileName, bool withProgress);
+
+    // ---- records and statistics (records.cpp, statistics.cpp) ----
+    void LoadRecords();
+    // Looks up ProblemName; false when the record line is unreadable.
+    bool FindRecord();
+    void StoreRecord();
+    // Writes "CrossCheck.txt"; false after reporting the failure.
+    bool WriteClueStatistics();
+
+    // ---- problem naming and commands (commands.cpp, naming.cpp) ----
+    void SetProblemName(const std::string& path);
+    void LoadStartupProblem();
+    void SetButtonStates(uint16_t set);
+    void ButtonOpenClick(int tag);
+    void ButtonSaveClick(int tag);
+    void ButtonNewClick();
+    void RadioGroupSizeClick(int item);
+    void ButtonCloseClick();
+    void RadioGroupMenuClick(int item);
+
+    // ---- clue editor (clue_editor.cpp) ----
+    void OpenClueChoice(int i, int j);
+    void RadioGroupKosuuClick(int k);
+
+    // ---- rules (rules.cpp) ----
+    void ApplyMove(int r, int c, bool right);
+    void ToggleSegment(int r, int c);
+    void ToggleMark(int r, int c, bool right);
+    bool CanLink(int r, int c) const;
+    void AddLink(int r, int c, uint8_t bit);
+    void RemoveLink(int r, int c, uint8_t bit);
+    bool CanBeGreen(int r, int c) const;
+    void MakeGreen(int r, int c);
+    void ClearGreen(int r, int c);
+    void AdjustRemaining(int r, int c, int delta);
+    // Sets a clue's starting Remaining; false when the clue's number is below
+    // that of the next clue with its arrow (Remaining is then held at 0).
+    bool InitRemaining(int r, int c);
+    // Brings the board to the start state of play; returns the number of
+    // inconsistent clues found.
+    int ResetPlay();
+
+    // ---- undo (undo.cpp) ----
+    void PushUndo(int r, int c, bool right);
+    void ButtonUndoClick();
+
+    // ---- completion check and tracer (completion.cpp, trace.cpp) ----
+    void CheckSolved();
+    // The board test of CheckSolved without its success steps (it traces and
+    // leaves the trace as CheckSolved would).
+    bool IsSolved();
+    bool TraceLoop(int r, int c);
+    bool TraceFrom(int r, int c, uint8_t cameFrom, int targetR, int targetC);
+    void TracePush(int r, int c, uint8_t bit);
+    TTraceEntry TracePop();
+    void ClearTrace();
+
+    // ---- play clock (clock.cpp) ----
+    void ButtonStartClick();
+    void ButtonPauseClick();
+    void ButtonContinueClick();
+    void TimerTimer();
+    void ShowClockText(int32_t seconds);
+
+    // True while ReadProblem replays stored moves.
+    bool Replaying = false;
+
+private:
+    bool ReplaySolved = false;
+    void RunSuccessSteps();
+    void ReportInconsistentClues(int count);
+};

@@ -1,0 +1,17 @@
+#pragma once
+// Reads a problem or game file (or the built-in sample) into a TGame the way
+// the play-mode Open does, replaying stored moves; shared by the commands.
+
+#include <string>
+
+#include "play/game.h"
+
+struct TLoadResult {
+    bool Ok = false;
+    std::string Error;    // "FILE: reason" when not Ok
+    bool HadProgress = false;
+    int SkippedMoves = 0;
+};
+
+// source is a path, or empty for the built-in sample.
+TLoadResult LoadGameForTool(TGame& game, const std::string& source);

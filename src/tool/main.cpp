@@ -1,0 +1,41 @@
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "tool/commands.h"
+
+namespace {
+const char kUsage[] =
+    "usage: quilorn-tool COMMAND ...\n"
+    "  check FILE | --sample              read a problem or game, replay it, print its state\n"
+    "  rewrite IN OUT                     read IN and write it again as OUT\n"
+    "  render FILE | --sample --out PNG [--width W] [--height H] [--unit U]\n"
+    "                                     draw the board to a PNG picture\n"
+    "  solve FILE [--answer OUT]          count the solutions (0, 1, 2 = two or more)\n"
+    "  generate --rows R --cols C [--seed N] --out FILE\n"
+    "                                     write a new problem with exactly one solution\n";
+}  // namespace
+
+int UsageError(const std::string& why)
+{
+    if (!why.empty()) std::fprintf(stderr, "quilorn-tool: %s\n", why.c_str());
+    std::fputs(kUsage, stderr);
+    return ToolExit::kUsage;
+}
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) return UsageError("");
+    const std::string command = argv[1];
+    const TArgs args(argv + 2, argv + argc);
+    if (command == "check") return RunCheck(args);
+    if (command == "rewrite") return RunRewrite(args);
+    if (command == "render") return RunRender(args);
+    if (command == "solve") return RunSolve(args);
+    if (command == "generate") return RunGenerate(args);
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kUsage, stdout);
+        return ToolExit::kOk;
+    }
+    return UsageError("unknown command '" + command + "'");
+}

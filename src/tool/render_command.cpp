@@ -1,0 +1,3 @@
+#include "tool/commands.h"
+
+int RunRender(const TArgs&) { return UsageError("render is not built yet"); }
