@@ -34,6 +34,9 @@ public:
     static constexpr int kMaxMoves = 65535;  // entries the undo stack keeps
     static constexpr int kTraceCapacity = TBoard::kMaxSize * TBoard::kMaxSize;
     static constexpr int32_t kNoRecordSeconds = 3600000;
+    // Numbers of the command buttons in the button-state sets.
+    static constexpr int kButtonOpen = 0, kButtonNew = 1, kButtonSave = 2, kButtonStart = 3, kButtonUndo = 4,
+                         kButtonPause = 5, kButtonContinue = 6, kButtonSaveAll = 7, kButtonOpenAll = 8;
 
     explicit TGame(TGameHost& host);
     TGame(const TGame&) = delete;
@@ -97,6 +100,9 @@ public:
     void LoadStartupProblem();
     void SetButtonStates(uint16_t set);
     void ButtonOpenClick(int tag);
+    // Open's work after the dialog: load, check, read, name. False when the
+    // file could not be read or is not a problem (the board is unchanged).
+    bool OpenProblemFile(const std::string& path, bool withProgress);
     void ButtonSaveClick(int tag);
     void ButtonNewClick();
     void RadioGroupSizeClick(int item);
@@ -136,7 +142,8 @@ public:
     bool IsSolved();
     bool TraceLoop(int r, int c);
     bool TraceFrom(int r, int c, uint8_t cameFrom, int targetR, int targetC);
-    void TracePush(int r, int c, uint8_t bit);
+    // False when the list is full.
+    bool TracePush(int r, int c, uint8_t bit);
     TTraceEntry TracePop();
     void ClearTrace();
 
@@ -151,7 +158,17 @@ public:
     bool Replaying = false;
 
 private:
-    bool ReplaySolved = false;
+    bool ReplaySolved = false;     // the last check of a replay found the board complete
+    bool UndoReplay = false;       // ApplyMove is replaying a click for undo
+    bool DeferSuccess = false;     // CheckSolved records success instead of acting on it
+    bool DeferredSolved = false;
+    bool RecordsUnreadable = false;  // the record file exists but could not be read
+
     void RunSuccessSteps();
+    void ShowFinishedState();
     void ReportInconsistentClues(int count);
+    void AdjustLinkedClues(int r, int c, int delta);
+    // Index of the first record line not less than ProblemName; found tells
+    // whether it is the problem's own line.
+    size_t RecordPosition(bool& found) const;
 };

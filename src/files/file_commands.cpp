@@ -1,0 +1,111 @@
+// The commands that create, open, save and close problems.
+
+#include "files/cp932.h"
+#include "files/file_errors.h"
+#include "files/problem_format.h"
+#include "files/text_file.h"
+#include "files/working_folder.h"
+#include "play/game.h"
+
+namespace {
+
+struct TBoardSize {
+    int Rows;
+    int Cols;
+    const char* Name;
+};
+
+constexpr TBoardSize kBoardSizes[] = {
+    {10, 10, "Quilorn"},
+    {17, 17, "QuilornG"},
+    {31, 45, "QuilornH"},
+    {50, 64, "QuilornS"},
+};
+
+// The chosen path, absolute, with the working folder moved to its folder.
+std::string TakeChosenPath(const std::string& chosen)
+{
+    const std::string path = AbsolutePath(chosen);
+    ChangeWorkingFolderToFileOf(path);
+    return path;
+}
+
+}  // namespace
+
+void TGame::ButtonNewClick()
+{
+    Host.ClearSelection(TControl::RadioGroupSize);
+    Host.SetControlVisible(TControl::RadioGroupSize, true);
+}
+
+void TGame::RadioGroupSizeClick(int item)
+{
+    if (item < 0 || item >= static_cast<int>(std::size(kBoardSizes))) return;
+    const TBoardSize& size = kBoardSizes[item];
+    Board.Rows = static_cast<int16_t>(size.Rows);
+    Board.Cols = static_cast<int16_t>(size.Cols);
+    // The old game's moves, trace and counts describe cells that are gone;
+    // keeping them would let a save with progress store them beside the new
+    // board.
+    TraceTop = 0;
+    UndoCount = 0;
+    Board.PathCount = 0;
+    Board.GreenCount = 0;
+    Host.SetControlVisible(TControl::RadioGroupKosuu, false);
+    Board.InitBoard();
+    Host.FitBoardToView();
+    Host.DrawGrid();
+    SetProblemName(size.Name);
+    Host.SetControlVisible(TControl::RadioGroupSize, false);
+    Host.SetShowHint(false);
+}
+
+bool TGame::OpenProblemFile(const std::string& path, bool withProgress)
+{
+    std::vector<std::string> lines;
+    std::string reason;
+    if (!LoadTextLines(path, lines, reason)) {
+        Host.ShowError(ReadErrorText(path, reason));
+        return false;
+    }
+    if (const auto refused = ValidateProblemLines(lines)) {
+        Host.ShowError(RefusedFileText(path, *refused));
+        return false;
+    }
+    MemoMondai = std::move(lines);
+    LoadRecords();
+    const TReplayReport report = ReadProblem(withProgress);
+    SetProblemName(path);
+    Host.SetControlVisible(TControl::RadioGroupKosuu, false);
+    Host.SetButtonEnabled(2, true);
+    Dirty = false;
+    if (report.Skipped > 0) {
+        Host.ShowMessage("読めない手の記録が " + std::to_string(report.Skipped) + " 手あったので、とばしました");
+    }
+    return true;
+}
+
+void TGame::ButtonOpenClick(int tag)
+{
+    if (Dirty && !Host.AskYesCancel("保存してませんが，新しい問題を開きますか ? ")) return;
+    const std::optional<std::string> chosen = Host.ChooseOpenFile();
+    if (!chosen) return;
+    OpenProblemFile(TakeChosenPath(*chosen), tag == 2);
+}
+
+void TGame::ButtonSaveClick(int tag)
+{
+    const bool withProgress = tag == 2;
+    const std::string initial = Cp932ToUtf8(ProblemName) + (withProgress ? "_" : "");
+    const std::optional<std::string> chosen = Host.ChooseSaveFile(initial, withProgress);
+    if (!chosen) return;
+    const std::string path = TakeChosenPath(*chosen);
+    if (!WriteProblem(path, withProgress)) return;
+    if (!withProgress) SetProblemName(path);
+}
+
+void TGame::ButtonCloseClick()
+{
+    if (Dirty && !Host.AskYesCancel("保存してませんが，終了しますか")) return;
+    Host.CloseWindow();
+}
