@@ -1,3 +1,167 @@
-#include "tool/commands.h"
+// render: read a problem or game as check does and draw its board to a PNG
+// picture with the same painter the window uses, without a display.
 
-int RunRender(const TArgs&) { return UsageError("render is not built yet"); }
+#include <QApplication>
+#include <QFile>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+
+#include "play/game.h"
+#include "tool/commands.h"
+#include "tool/load_game.h"
+#include "view/board_view.h"
+#include "view/painting_host.h"
+
+namespace {
+
+struct TRenderOptions {
+    std::string Source;  // empty for the built-in sample
+    bool HaveSource = false;
+    std::string Out;
+    int Width = 723;
+    int Height = 440;
+    int Unit = 0;  // 0: fit the board to the view
+};
+
+// Reports what the game would show in message boxes on standard error, and
+// paints once a view is attached.
+class TRenderHost : public TPaintingHost {
+public:
+    void ShowError(const std::string& text) override { std::fprintf(stderr, "error: %s\n", text.c_str()); }
+    void ShowMessage(const std::string& text) override { std::fprintf(stderr, "note: %s\n", text.c_str()); }
+};
+
+// A whole decimal number within minimum..maximum, nothing else.
+std::optional<int> ParseNumber(const std::string& text, int minimum, int maximum)
+{
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [at, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || at != end || value < minimum || value > maximum) return std::nullopt;
+    return value;
+}
+
+// Fills options from args; the reason in why when they make no sense.
+bool ParseOptions(const TArgs& args, TRenderOptions& options, std::string& why)
+{
+    // A view larger than this would need hundreds of megabytes for nothing.
+    constexpr int kMaxSide = 8192;
+    for (size_t k = 0; k < args.size(); ++k) {
+        const std::string& arg = args[k];
+        const bool hasValue = k + 1 < args.size();
+        auto number = [&](int minimum, int maximum, int& into) {
+            const std::optional<int> value = hasValue ? ParseNumber(args[++k], minimum, maximum) : std::nullopt;
+            if (!value) {
+                why = arg + " takes a whole number from " + std::to_string(minimum) + " to " + std::to_string(maximum);
+                return false;
+            }
+            into = *value;
+            return true;
+        };
+        if (arg == "--out") {
+            if (!hasValue) {
+                why = "--out takes the name of the picture";
+                return false;
+            }
+            options.Out = args[++k];
+        } else if (arg == "--width") {
+            if (!number(1, kMaxSide, options.Width)) return false;
+        } else if (arg == "--height") {
+            if (!number(1, kMaxSide, options.Height)) return false;
+        } else if (arg == "--unit") {
+            if (!number(TViewControls::kUnitMin, TViewControls::kUnitMax, options.Unit)) return false;
+        } else if (arg == "--sample" || (arg.rfind("--", 0) != 0 && !arg.empty())) {
+            if (options.HaveSource) {
+                why = "render takes one FILE or --sample";
+                return false;
+            }
+            options.HaveSource = true;
+            options.Source = arg == "--sample" ? std::string() : arg;
+        } else {
+            why = "unknown option '" + arg + "' for render";
+            return false;
+        }
+    }
+    if (!options.HaveSource) {
+        why = "render takes one FILE or --sample";
+        return false;
+    }
+    if (options.Out.empty()) {
+        why = "render needs --out PNG";
+        return false;
+    }
+    return true;
+}
+
+// Writes the picture through a temporary file, so a failed write never leaves
+// a broken picture under the chosen name.
+bool SavePicture(const QImage& picture, const std::string& path, std::string& why)
+{
+    QSaveFile file(QFile::decodeName(path.c_str()));
+    if (!file.open(QIODevice::WriteOnly)) {
+        why = file.errorString().toStdString();
+        return false;
+    }
+    QImageWriter writer(&file, "png");
+    if (!writer.write(picture)) {
+        why = writer.errorString().toStdString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        why = file.errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunRender(const TArgs& args)
+{
+    TRenderOptions options;
+    std::string why;
+    if (!ParseOptions(args, options, why)) return UsageError(why);
+
+    TRenderHost host;
+    TGame game(host);
+    const TLoadResult loaded = LoadGameForTool(game, options.Source);
+    if (!loaded.Ok) {
+        std::fprintf(stderr, "error: %s\n", loaded.Error.c_str());
+        return ToolExit::kError;
+    }
+    if (loaded.SkippedMoves > 0)
+        std::fprintf(stderr, "note: %d stored moves could not be applied and were skipped\n", loaded.SkippedMoves);
+
+    // The picture needs no display; without one Qt would refuse to start.
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    int argc = 1;
+    char name[] = "quilorn-tool";
+    char* argv[] = {name, nullptr};
+    QApplication application(argc, argv);
+
+    TMyImage view(nullptr);
+    view.ResizeView(options.Width, options.Height);
+    TPlainViewControls controls;
+    TBoardView boardView(view, game.Board, controls);
+    boardView.SetUpNewView();
+    host.Attach(&boardView);
+    boardView.FitBoardToView();
+    if (options.Unit != 0 && options.Unit != controls.TrackBarPosition()) {
+        controls.SetTrackBarPosition(options.Unit);
+        boardView.TrackBarUnitChange();
+    }
+    boardView.DrawBoard();
+    host.Attach(nullptr);
+
+    if (!SavePicture(view.Bitmap(), options.Out, why)) {
+        std::fprintf(stderr, "error: %s: %s\n", options.Out.c_str(), why.c_str());
+        return ToolExit::kError;
+    }
+    return ToolExit::kOk;
+}

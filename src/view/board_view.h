@@ -1,0 +1,78 @@
+#pragma once
+// The main window's operations on the board view: which part of the world the
+// view shows (board_view_layout.cpp), the painting of the board
+// (board_view_paint.cpp), and zoom, scroll and resize (board_view_zoom.cpp).
+//
+// The board lies in world coordinates with element (r, c) of the doubled grid
+// centred at (c - C, r - R) for R rows and C columns: the board spans x from
+// -C to C and y from -R to R, centred on (0, 0), with y growing downward. A
+// cell is 2 x 2 world units. Painting writes into the view's bitmap at once and
+// asks Qt to show it; nothing is kept to paint later.
+
+#include "model/board.h"
+#include "play/game_host.h"
+#include "view/my_image.h"
+#include "view/view_controls.h"
+
+class TBoardView {
+public:
+    TBoardView(TMyImage& view, const TBoard& board, TViewControls& controls);
+    TBoardView(const TBoardView&) = delete;
+    TBoardView& operator=(const TBoardView&) = delete;
+
+    TMyImage& View;
+    const TBoard& Board;
+    TViewControls& Controls;
+
+    // World points shown at pixel (0, 0), at pixel (Width, Height) and at the
+    // centre of the view. Zoom and resize hold the centre point in place.
+    double ViewLeft = 0;
+    double ViewTop = 0;
+    double ViewRight = 0;
+    double ViewBottom = 0;
+    double ViewCenterX = 0;
+    double ViewCenterY = 0;
+
+    // ---- layout (board_view_layout.cpp) ----
+    // Recomputes the view area from the origin and unit size and writes the
+    // rounded centre to both scroll bars. Call after every change of either.
+    void UpdateViewArea();
+    // Pans so that (x, y), held to the board, is at the view's centre, and
+    // draws the grid only: the caller repaints the cells when the pan ends.
+    void CenterViewOn(double x, double y);
+
+    // ---- painting (board_view_paint.cpp) ----
+    // Background, white board with its outline, and grid lines.
+    void DrawGrid();
+    // The grid, then every cell, top row first.
+    void DrawBoard();
+    // One cell with its loop segments in the normal blue.
+    void PaintCell(int r, int c);
+    // One cell (doubled coordinates): fill by kind, outline, clue or mark
+    // text, and every segment touching it, whole, in segmentColor.
+    void DrawCell(int r, int c, TColor segmentColor);
+    // One edge element: a 3-pixel line between the centres of the two cells
+    // it joins, if it holds a segment. The pen keeps the colour afterwards.
+    void DrawSegment(int r, int c, TColor color);
+
+    // ---- zoom, scroll and resize (board_view_zoom.cpp) ----
+    // First sizing of a newly created view: maroon background, 20 pixels per
+    // unit, y growing downward, bold olive text. Fitting and painting the
+    // first board is left to the window's start-up problem.
+    void SetUpNewView();
+    // Every later resize: the world point that was at the centre of the view
+    // is put back at its centre, and the board is repainted.
+    void FormResize();
+    // Zooms to the track bar's position about the view's centre and repaints.
+    void TrackBarUnitChange();
+    // Centres the view on the scroll bars' positions and repaints.
+    void ScrollBarTateScroll();
+    // Chooses the unit size that shows the whole board with a margin of half
+    // a cell and centres the board; the caller paints afterwards.
+    void FitBoardToView();
+
+private:
+    // Moves the origin so that the world point (x, y) is at the view's centre
+    // pixel (Width div 2, Height div 2).
+    void RecentreOn(double x, double y);
+};
