@@ -1,0 +1,206 @@
+// What the game asks of the window: painting goes to the board view,
+// everything else to the controls and the dialogs.
+
+#include <QApplication>
+#include <QCursor>
+#include <QDateTime>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "ui/clue_choice_place.h"
+#include "ui/day_count.h"
+#include "ui/dialogs.h"
+#include "ui/form_main.h"
+#include "ui/radio_group.h"
+#include "view/board_view.h"
+#include "view/my_image.h"
+
+namespace {
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+void TFormMain::PaintCell(int r, int c)
+{
+    if (BoardOps) BoardOps->PaintCell(r, c);
+}
+
+void TFormMain::DrawCell(int r, int c, TColor segmentColor)
+{
+    if (BoardOps) BoardOps->DrawCell(r, c, segmentColor);
+}
+
+void TFormMain::DrawSegment(int r, int c, TColor color)
+{
+    if (BoardOps) BoardOps->DrawSegment(r, c, color);
+}
+
+void TFormMain::DrawBoard()
+{
+    if (BoardOps) BoardOps->DrawBoard();
+}
+
+void TFormMain::DrawGrid()
+{
+    if (BoardOps) BoardOps->DrawGrid();
+}
+
+void TFormMain::FitBoardToView()
+{
+    if (BoardOps) BoardOps->FitBoardToView();
+}
+
+void TFormMain::Beep()
+{
+    QApplication::beep();
+}
+
+void TFormMain::SetButtonEnabled(int number, bool enabled)
+{
+    if (number >= 0 && number < static_cast<int>(StateButtons.size()) && StateButtons[number]) {
+        StateButtons[number]->setEnabled(enabled);
+    }
+}
+
+void TFormMain::ShowClock(const std::string& text)
+{
+    PanelTime->setText(FromUtf8(text));
+}
+
+void TFormMain::SetCaption(const std::string& text)
+{
+    setWindowTitle(FromUtf8(text));
+}
+
+void TFormMain::SetTimerEnabled(bool enabled)
+{
+    // Enabling a running timer leaves its rhythm alone, as switching a timer
+    // on twice should.
+    if (enabled && !Timer->isActive()) Timer->start();
+    if (!enabled) Timer->stop();
+}
+
+QWidget* TFormMain::ControlWidget(TControl control) const
+{
+    switch (control) {
+    case TControl::PanelMondai:
+        return PanelMondai;
+    case TControl::PanelPuzzle:
+        return PanelPuzzle;
+    case TControl::RadioGroupSize:
+        return RadioGroupSize;
+    case TControl::RadioGroupKosuu:
+        return RadioGroupKosuu;
+    case TControl::RadioGroupMenu:
+        return RadioGroupMenu;
+    }
+    return nullptr;
+}
+
+void TFormMain::SetControlVisible(TControl control, bool visible)
+{
+    QWidget* widget = ControlWidget(control);
+    if (!widget) return;
+    widget->setVisible(visible);
+    if (visible) widget->raise();
+}
+
+void TFormMain::ClearSelection(TControl control)
+{
+    if (auto* group = dynamic_cast<TRadioGroup*>(ControlWidget(control))) group->ClearSelection();
+}
+
+void TFormMain::SetShowHint(bool on)
+{
+    BoardShowHint = on;
+}
+
+void TFormMain::SetKeyPreview(bool on)
+{
+    KeyPreview = on;
+}
+
+void TFormMain::ProcessMessages()
+{
+    // Lets the window repaint during a long read; the user's clicks and keys
+    // wait, so no command can start in the middle of another.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TFormMain::ShowClueChoice(int i, int j)
+{
+    if (!BoardView) return;
+    const int rows = Game.Board.Rows;
+    const int cols = Game.Board.Cols;
+    // The lower right corner of the cell right of the clicked one, so the
+    // list opens beside the cell without covering it.
+    int32_t px = 0, py = 0;
+    BoardView->WorldToPixel(2 * j + 2 - cols, 2 * i - rows, px, py);
+    const QPoint at = PlaceClueChoice(QPoint(px, py), RadioGroupKosuu->size(), BoardView->geometry());
+    RadioGroupKosuu->move(at);
+    RadioGroupKosuu->show();
+    RadioGroupKosuu->raise();
+}
+
+void TFormMain::MovePointerToWorld(double x, double y)
+{
+    if (!BoardView) return;
+    int32_t px = 0, py = 0;
+    BoardView->WorldToPixel(x, y, px, py);
+    QCursor::setPos(BoardView->mapToGlobal(QPoint(px, py)));
+}
+
+void TFormMain::CloseWindow()
+{
+    close();
+}
+
+bool TFormMain::AskYesCancel(const std::string& text)
+{
+    return Dialogs().AskYesCancel(FromUtf8(text));
+}
+
+void TFormMain::ShowCongratulation(const std::string& text)
+{
+    Dialogs().ShowCongratulation(FromUtf8(text));
+}
+
+void TFormMain::ShowMessage(const std::string& text)
+{
+    Dialogs().ShowInformation(FromUtf8(text));
+}
+
+void TFormMain::ShowError(const std::string& text)
+{
+    Dialogs().ShowError(FromUtf8(text));
+}
+
+std::optional<std::string> TFormMain::ChooseOpenFile()
+{
+    const std::optional<QString> chosen = Dialogs().ChooseOpenFile();
+    if (!chosen) return std::nullopt;
+    return chosen->toStdString();
+}
+
+std::optional<std::string> TFormMain::ChooseSaveFile(const std::string& initialName, bool /*withProgress*/)
+{
+    const std::optional<QString> chosen = Dialogs().ChooseSaveFile(FromUtf8(initialName));
+    if (!chosen) return std::nullopt;
+    return chosen->toStdString();
+}
+
+double TFormMain::Now()
+{
+    return DayCount(QDateTime::currentDateTime());
+}
+
+std::string TFormMain::TodayShortDate()
+{
+    return ShortDate(QDate::currentDate()).toStdString();
+}

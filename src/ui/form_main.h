@@ -1,0 +1,160 @@
+#pragma once
+// The game window. It owns the game (board, moves, clock, records), the
+// board view and every control, and is the game's host: the game decides,
+// the window shows, asks and reports. Its work is split by concern:
+//   form_create.cpp      the controls, their captions, fonts and places
+//   form_resize.cpp      the first resize that makes the board view, and later ones
+//   form_host.cpp        what the game asks of the window
+//   form_input.cpp       pointer and keyboard on the board
+//   solution_check.cpp   the editor's "check the solutions" button
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "play/game.h"
+#include "play/game_host.h"
+#include "view/image.h"
+
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+class QSlider;
+class QTimer;
+class TBoardView;
+class TDialogs;
+class TMyImage;
+class TRadioGroup;
+class TWidgetViewControls;
+
+class TFormMain : public QWidget, public TGameHost {
+public:
+    explicit TFormMain(QWidget* parent = nullptr);
+    ~TFormMain() override;
+    TFormMain(const TFormMain&) = delete;
+    TFormMain& operator=(const TFormMain&) = delete;
+
+    TGame Game;
+
+    // ---- controls ----
+    // Left: the board with its zoom bar and scroll bars, and the overlays.
+    QWidget* PanelImage = nullptr;
+    QSlider* TrackBarUnit = nullptr;
+    QScrollBar* ScrollBarYoko = nullptr;
+    QScrollBar* ScrollBarTate = nullptr;
+    TMyImage* BoardView = nullptr;  // made by the first resize
+    TRadioGroup* RadioGroupKosuu = nullptr;
+    QPlainTextEdit* MemoSetsumei = nullptr;
+    // Right: the mode selector, the two command panels, the sizes, quit.
+    QFrame* PanelMain = nullptr;
+    TRadioGroup* RadioGroupMenu = nullptr;
+    QFrame* PanelMondai = nullptr;
+    QLabel* LabelMondai = nullptr;
+    QPushButton* ButtonOpen = nullptr;
+    QPushButton* ButtonNew = nullptr;
+    QPushButton* ButtonSave = nullptr;
+    QPushButton* ButtonCheckSolutions = nullptr;
+    QFrame* PanelPuzzle = nullptr;
+    QLabel* LabelPuzzle = nullptr;
+    QPushButton* ButtonOpenAll = nullptr;
+    QPushButton* ButtonStart = nullptr;
+    QPushButton* ButtonContinue = nullptr;
+    QPushButton* ButtonUndo = nullptr;
+    QPushButton* ButtonPause = nullptr;
+    QPushButton* ButtonSaveAll = nullptr;
+    QLabel* PanelTime = nullptr;
+    TRadioGroup* RadioGroupSize = nullptr;
+    QFrame* PanelClose = nullptr;
+    QPushButton* ButtonSetsumei = nullptr;
+    QPushButton* ButtonClose = nullptr;
+    QTimer* Timer = nullptr;
+
+    // The command buttons by their number in the button-state sets.
+    std::array<QPushButton*, 9> StateButtons{};
+
+    // The board view's operations; empty until the view exists.
+    std::unique_ptr<TBoardView> BoardOps;
+
+    // ---- input state ----
+    bool Dragging = false;
+    int32_t DragX = 0;
+    int32_t DragY = 0;
+    bool KeyPanned = false;
+    int16_t TraceRow = 0;
+    int16_t TraceCol = 0;
+    // Key events reach FormKeyDown before the focused control.
+    bool KeyPreview = true;
+    // Whether the board view would show a hint; it carries none.
+    bool BoardShowHint = true;
+
+    // Replaces the message boxes and file dialogs (tests answer them).
+    void SetDialogs(std::unique_ptr<TDialogs> dialogs);
+    TDialogs& Dialogs() { return *DialogsObject; }
+
+    // ---- handlers ----
+    void FormCreate();
+    void FormResize();
+    void FormKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
+    void FormKeyUp();
+    void BoardMouseDown(const TPointerEvent& event);
+    void BoardMouseMove(const TPointerEvent& event);
+    void BoardMouseUp(const TPointerEvent& event);
+    void ButtonSetsumeiMouseDown();
+    void ButtonSetsumeiMouseUp();
+    void ButtonCheckSolutionsClick();
+    void TrackBarUnitChange();
+    void ScrollBarTateScroll();
+
+    // ---- the game's host ----
+    void PaintCell(int r, int c) override;
+    void DrawCell(int r, int c, TColor segmentColor) override;
+    void DrawSegment(int r, int c, TColor color) override;
+    void DrawBoard() override;
+    void DrawGrid() override;
+    void FitBoardToView() override;
+    void Beep() override;
+    void SetButtonEnabled(int number, bool enabled) override;
+    void ShowClock(const std::string& text) override;
+    void SetCaption(const std::string& text) override;
+    void SetTimerEnabled(bool enabled) override;
+    void SetControlVisible(TControl control, bool visible) override;
+    void ClearSelection(TControl control) override;
+    void SetShowHint(bool on) override;
+    void SetKeyPreview(bool on) override;
+    void ProcessMessages() override;
+    void ShowClueChoice(int i, int j) override;
+    void MovePointerToWorld(double x, double y) override;
+    void CloseWindow() override;
+    bool AskYesCancel(const std::string& text) override;
+    void ShowCongratulation(const std::string& text) override;
+    void ShowMessage(const std::string& text) override;
+    void ShowError(const std::string& text) override;
+    std::optional<std::string> ChooseOpenFile() override;
+    std::optional<std::string> ChooseSaveFile(const std::string& initialName, bool withProgress) override;
+    double Now() override;
+    std::string TodayShortDate() override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::unique_ptr<TDialogs> DialogsObject;
+    std::unique_ptr<TWidgetViewControls> ViewControls;
+
+    void BuildImagePanel();
+    void BuildMainPanel();
+    void BuildEditPanel();
+    void BuildPlayPanel();
+    void BuildClosePanel();
+    void InitStateButtons();
+    void ArrangeControls();
+    void CreateBoardView();
+    QWidget* ControlWidget(TControl control) const;
+    // World point under a view pixel, as element coordinates (u, v).
+    void ElementPoint(int x, int y, double& u, double& v) const;
+};
