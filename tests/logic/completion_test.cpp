@@ -81,6 +81,7 @@ TEST(Completion, IncompleteBoardsAreNotSolved)
 
 TEST(Completion, FirstRowWithoutHorizontalSegmentStillFindsTheLoop)
 {
+    TScratchFolder folder;
     TTestGame g;
     // Row 1 is a clue and a green cell; the loop runs in rows 2 and 3.
     LoadRows(*g, {"u0..", "....", "...."});
@@ -130,6 +131,7 @@ TEST(Completion, ReplayedFinishedGameIsShownFinishedButNotRecorded)
 
 TEST(Completion, StartAfterEditingPlaysTheCluesOnTheBoard)
 {
+    TScratchFolder folder;
     TTestGame g;
     TGame& game = *g;
     LoadRows(game, {"......", "......", "......"});
