@@ -1,5 +1,7 @@
 // Best-time records and the clue statistics file.
 
+#include <sys/stat.h>
+
 #include "files/cp932.h"
 #include "files/record_line.h"
 #include "files/text_file.h"
@@ -129,4 +131,33 @@ TEST(Records, RecordLineAndStatisticsAreShiftJisBytes)
     LoadRows(game, {".."});
     ASSERT_TRUE(game.WriteClueStatistics());
     EXPECT_EQ(SplitLines(Cp932ToUtf8(ReadBytes("CrossCheck.txt")))[1], "   1行目：  0- 0個");
+}
+
+TEST(Records, RecordFileThatCannotBeReadOrWrittenIsNeverLost)
+{
+    TScratchFolder folder;
+    const std::string damaged = std::string("aaa   10\r\n") + std::string(1, '\0') + "binary\r\n";
+    WriteBytes("RecQuilorn.txt", damaged);
+    TTestGame g;
+    TGame& game = *g;
+    game.LoadRecords();
+    ASSERT_EQ(g.Host.Errors.size(), 1u);
+    LoadRows(game, {"....", "...."});
+    game.SetProblemName("p.txt");
+    game.ElapsedSeconds = 1;
+    game.StoreRecord();
+    EXPECT_EQ(ReadBytes("RecQuilorn.txt"), damaged);  // not written over
+    EXPECT_EQ(g.Host.Errors.size(), 2u);
+
+    // A record file that cannot be replaced: reported, and no answer is
+    // written for a record that was not stored.
+    TScratchFolder other;
+    TTestGame h;
+    LoadRows(*h, {"....", "...."});
+    h->SetProblemName("q.txt");
+    ASSERT_EQ(mkdir("RecQuilorn.txt", 0755), 0);
+    h->ElapsedSeconds = 1;
+    h->StoreRecord();
+    EXPECT_EQ(h.Host.Errors.size(), 1u);
+    EXPECT_FALSE(FileExists("q_Kotae.txt"));
 }
