@@ -17,6 +17,6 @@ int main(int argc, char* argv[])
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         formMain.setGeometry(screen->availableGeometry());
     }
-    formMain.show();
+    formMain.showMaximized();
     return QApplication::exec();
 }
