@@ -120,6 +120,15 @@ bool SavePicture(const QImage& picture, const std::string& path, std::string& wh
     return true;
 }
 
+// Qt's remarks about the desktop session (no runtime folder, no session bus)
+// mean nothing for a picture and would break the rule that a failure is one
+// line starting "error: "; only its critical messages get through.
+void ReportQtMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "quilorn-tool: %s\n", message.toLocal8Bit().constData());
+}
+
 }  // namespace
 
 int RunRender(const TArgs& args)
@@ -140,6 +149,7 @@ int RunRender(const TArgs& args)
 
     // The picture needs no display; without one Qt would refuse to start.
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    qInstallMessageHandler(ReportQtMessage);
     int argc = 1;
     char name[] = "quilorn-tool";
     char* argv[] = {name, nullptr};

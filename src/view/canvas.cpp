@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "view/canvas_color.h"
+#include "view/pixel_rows.h"
 
 TCanvas::TCanvas(QImage& bitmap) : Bitmap(bitmap) {}
 
@@ -43,5 +44,10 @@ void TCanvas::FillPixels(int64_t left, int64_t top, int64_t right, int64_t botto
     if (l > r || t > b) return;
     auto* bits = reinterpret_cast<uint32_t*>(Bitmap.bits());
     const int64_t stride = Bitmap.bytesPerLine() / 4;
-    for (int64_t y = t; y <= b; ++y) std::fill(bits + y * stride + l, bits + y * stride + r + 1, pixel);
+    if (l == r) {
+        // A column, as of every vertical line: no row set-up per pixel.
+        for (int64_t y = t; y <= b; ++y) bits[y * stride + l] = pixel;
+        return;
+    }
+    for (int64_t y = t; y <= b; ++y) FillRow(bits + y * stride + l, r - l + 1, pixel);
 }

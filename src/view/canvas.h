@@ -107,8 +107,7 @@ private:
     template <typename TVisit>
     void WalkLine(int x1, int y1, int x2, int y2, bool withEnd, int margin, TVisit visit);
     template <typename TPolicy>
-    void SpanFill(int x, int y, TPolicy& policy);
-    uint16_t NextFillStamp();
+    void SpanFill(int x, int y, const TPolicy& policy);
     const TTextShape& ShapeOf(const QString& text);
     TTextShape RasteriseText(const QString& text) const;
     int FontPixelSize() const;
@@ -124,12 +123,24 @@ private:
     int PenX = 0;
     int PenY = 0;
 
-    // Border fills need to know which pixels they have passed, since the
-    // region may already hold the brush colour. A stamp per pixel, compared
-    // with the number of the current fill, avoids clearing a mask every time.
-    std::vector<uint16_t> FillStamps;
-    uint16_t FillStamp = 0;
-    std::vector<QPoint> FillSeeds;  // kept to spare an allocation per fill
+    // Work of the flood fill, kept to spare allocations per fill: runs of
+    // rows still to explore, and the runs filled so far.
+    struct TFillWork {
+        int Row;
+        int Left;
+        int Right;
+        int Direction;
+    };
+    struct TFillRun {
+        int Row;
+        int Left;
+        int Right;
+    };
+    std::vector<TFillWork> FillWork;
+    std::vector<TFillRun> FillRuns;
+    // One bit per pixel, set while a border fill runs: which pixels it has
+    // passed. All clear between fills.
+    std::vector<uint64_t> FillVisited;
 
     std::map<TShapeKey, TTextShape> Shapes;
 };
