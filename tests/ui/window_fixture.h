@@ -1,0 +1,110 @@
+#pragma once
+// A real game window in a temporary working folder, with every box and file
+// dialog answered from a script instead of a nested event loop.
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <optional>
+
+#include "ui/dialogs.h"
+#include "ui/form_main.h"
+#include "ui/radio_group.h"
+#include "view/board_view.h"
+#include "view/my_image.h"
+
+class TScriptedDialogs : public TDialogs {
+public:
+    std::deque<bool> Answers;  // for the Yes/Cancel questions; Cancel when empty
+    // Chosen paths; an empty one, or none left, cancels the dialog.
+    std::deque<QString> OpenAnswers;
+    std::deque<QString> SaveAnswers;
+    QStringList Questions, Congratulations, Informations, Errors, SaveNames;
+
+    bool AskYesCancel(const QString& text) override
+    {
+        Questions << text;
+        if (Answers.empty()) return false;
+        const bool answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    void ShowCongratulation(const QString& text) override { Congratulations << text; }
+    void ShowInformation(const QString& text) override { Informations << text; }
+    void ShowError(const QString& text) override { Errors << text; }
+    std::optional<QString> ChooseOpenFile() override { return Take(OpenAnswers); }
+    std::optional<QString> ChooseSaveFile(const QString& initialName) override
+    {
+        SaveNames << initialName;
+        return Take(SaveAnswers);
+    }
+
+private:
+    static std::optional<QString> Take(std::deque<QString>& answers)
+    {
+        if (answers.empty()) return std::nullopt;
+        const QString answer = answers.front();
+        answers.pop_front();
+        if (answer.isEmpty()) return std::nullopt;
+        return answer;
+    }
+};
+
+class TWindowTest : public ::testing::Test {
+protected:
+    QTemporaryDir Folder;
+    QString OldFolder;
+    std::unique_ptr<TFormMain> Form;
+    TScriptedDialogs* Dialogs = nullptr;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(Folder.isValid());
+        OldFolder = QDir::currentPath();
+        // Records, statistics and answers land in the working folder.
+        ASSERT_TRUE(QDir::setCurrent(Folder.path()));
+        Form = std::make_unique<TFormMain>();
+        auto dialogs = std::make_unique<TScriptedDialogs>();
+        Dialogs = dialogs.get();
+        Form->SetDialogs(std::move(dialogs));
+        Form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+        ASSERT_NE(Form->BoardView, nullptr);
+    }
+
+    void TearDown() override
+    {
+        Form.reset();
+        QDir::setCurrent(OldFolder);
+    }
+
+    TGame& Game() { return Form->Game; }
+    TMyImage* View() { return Form->BoardView; }
+
+    // The view pixel at the centre of doubled-grid element (r, c).
+    QPoint ElementPixel(int r, int c)
+    {
+        int32_t px = 0, py = 0;
+        View()->WorldToPixel(c - Game().Board.Cols, r - Game().Board.Rows, px, py);
+        return QPoint(px, py);
+    }
+
+    void ClickElement(int r, int c, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(View(), button, Qt::NoModifier, ElementPixel(r, c));
+    }
+
+    // Clicks an item's radio button on its indicator, where a click always
+    // lands on the button whatever the column width.
+    static void ClickItem(TRadioGroup* group, int item)
+    {
+        QWidget* button = group->ItemButton(item);
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
+    }
+    void ChooseMode(int item) { ClickItem(Form->RadioGroupMenu, item); }
+};
