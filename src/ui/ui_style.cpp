@@ -30,11 +30,23 @@ QFont PGothicFont(int pixels, bool bold)
     return MakeFont("IPAPGothic", pixels, bold);
 }
 
+namespace {
+
+// Text colours go to the active and inactive groups only: a disabled
+// control keeps the style's grey, so the user sees which commands are off.
+void SetEnabledText(QPalette& palette, QPalette::ColorRole role, const QColor& text)
+{
+    palette.setColor(QPalette::Active, role, text);
+    palette.setColor(QPalette::Inactive, role, text);
+}
+
+}  // namespace
+
 void SetColors(QWidget* widget, const QColor& background, const QColor& text)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
+    SetEnabledText(palette, QPalette::WindowText, text);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -42,8 +54,8 @@ void SetColors(QWidget* widget, const QColor& background, const QColor& text)
 void SetTextColor(QWidget* widget, const QColor& text)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::Text, text);
+    SetEnabledText(palette, QPalette::WindowText, text);
+    SetEnabledText(palette, QPalette::ButtonText, text);
+    SetEnabledText(palette, QPalette::Text, text);
     widget->setPalette(palette);
 }
