@@ -2,6 +2,7 @@
 // everything else to the controls and the dialogs.
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QDateTime>
 #include <QLabel>
@@ -158,7 +159,20 @@ void TFormMain::MovePointerToWorld(double x, double y)
 
 void TFormMain::CloseWindow()
 {
+    CloseConfirmed = true;
     close();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event)
+{
+    // Closing by the title bar would otherwise throw away unsaved moves or
+    // clues without a word; it asks the quit button's question.
+    if (!CloseConfirmed && Game.Dirty && !AskYesCancel("保存してませんが，終了しますか")) {
+        event->ignore();
+        return;
+    }
+    CloseConfirmed = false;
+    event->accept();
 }
 
 bool TFormMain::AskYesCancel(const std::string& text)

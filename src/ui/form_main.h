@@ -140,11 +140,14 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::unique_ptr<TDialogs> DialogsObject;
     std::unique_ptr<TWidgetViewControls> ViewControls;
+    // The quit button has asked already; closing asks no second time.
+    bool CloseConfirmed = false;
 
     void BuildImagePanel();
     void BuildMainPanel();

@@ -103,6 +103,14 @@ TEST_F(TWindowTest, ComposesChecksSavesAndReopensAProblem)
     ClickElement(1, 2);
     EXPECT_EQ(Game().Board.At(1, 2).Kind, TKind::HorzSegment);
     EXPECT_TRUE(Dialogs->Errors.isEmpty());
+
+    // Closing by the title bar with a move unsaved asks as quitting does.
+    const auto asked = Dialogs->Questions.size();
+    EXPECT_FALSE(Form->close());
+    EXPECT_TRUE(Form->isVisible());
+    Dialogs->Answers.push_back(true);
+    EXPECT_TRUE(Form->close());
+    EXPECT_EQ(Dialogs->Questions.size(), asked + 2);
 }
 
 TEST_F(TWindowTest, CtrlDragAndArrowKeysPanWithoutMakingMoves)
