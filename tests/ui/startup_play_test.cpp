@@ -9,6 +9,7 @@
 #include "files/naming.h"
 #include "play/clock.h"
 #include "solve/solver.h"
+#include "ui/hit_test.h"
 #include "window_fixture.h"
 
 namespace {
@@ -79,37 +80,60 @@ TEST_F(TWindowTest, PlaysWithClicksUndoPauseAndContinue)
     EXPECT_TRUE(Form->Timer->isActive());
     EXPECT_EQ(EnabledSet(*Form), 32);
 
-    // Rows 3 to 5 of the sample hold no clue.
-    ClickElement(5, 6);                   // the edge between cells (3, 3) and (3, 4)
-    ClickElement(5, 3, Qt::RightButton);  // cell (3, 2) green
-    ClickElement(9, 9);                   // cell (5, 5) yellow
-    ClickElement(9, 9, Qt::MiddleButton);  // no play meaning
-    EXPECT_EQ(Game().Board.At(5, 6).Kind, TKind::HorzSegment);
-    EXPECT_EQ(Game().Board.At(5, 5).Kind, TKind::Path);
-    EXPECT_EQ(Game().Board.At(5, 3).Kind, TKind::Green);
-    EXPECT_EQ(Game().Board.At(9, 9).Kind, TKind::Marked);
+    // Free places on the sample, whatever its clues: two plain cells side by
+    // side for a segment, a cell that may be green, one more for a mark.
+    const TBoard& board = Game().Board;
+    const auto plain = [&](int r, int c) { return board.At(r, c).Kind == TKind::Empty; };
+    TGridHit a, green, mark;
+    for (int r = 1; r <= 2 * board.Rows - 1 && a.Row == 0; r += 2) {
+        for (int c = 1; c <= 2 * board.Cols - 3 && a.Row == 0; c += 2) {
+            if (plain(r, c) && plain(r, c + 2)) a = {r, c};
+        }
+    }
+    for (int r = a.Row + 4; r <= 2 * board.Rows - 1 && mark.Row == 0; r += 2) {
+        for (int c = 1; c <= 2 * board.Cols - 3 && mark.Row == 0; c += 2) {
+            if (!plain(r, c)) continue;
+            if (green.Row == 0 && Game().CanBeGreen(r, c)) {
+                green = {r, c};
+            } else if (green.Row != 0 && r > green.Row) {
+                mark = {r, c};
+            }
+        }
+    }
+    ASSERT_NE(mark.Row, 0);
+    const TGridHit edge{a.Row, a.Col + 1};
+
+    ClickElement(edge.Row, edge.Col);
+    ClickElement(green.Row, green.Col, Qt::RightButton);
+    ClickElement(mark.Row, mark.Col);
+    ClickElement(mark.Row, mark.Col, Qt::MiddleButton);  // no play meaning
+    EXPECT_EQ(board.At(edge.Row, edge.Col).Kind, TKind::HorzSegment);
+    EXPECT_EQ(board.At(a.Row, a.Col).Kind, TKind::Path);
+    EXPECT_EQ(board.At(green.Row, green.Col).Kind, TKind::Green);
+    EXPECT_EQ(board.At(mark.Row, mark.Col).Kind, TKind::Marked);
     EXPECT_EQ(Game().UndoCount, 3u);
     EXPECT_TRUE(Game().Dirty);
     EXPECT_TRUE(Form->ButtonUndo->isEnabled());
 
-    // Hovering over the segment paints its path red; leaving for an empty
-    // edge takes the red away.
-    const QPoint segment = ElementPixel(5, 6);
-    QTest::mouseMove(View(), ElementPixel(5, 5));
+    // Hovering at a cell's centre looks at the edge to its right: over the
+    // segment its path turns red, and leaving for an empty edge takes the
+    // red away.
+    const QPoint segment = ElementPixel(edge.Row, edge.Col);
+    QTest::mouseMove(View(), ElementPixel(a.Row, a.Col));
     EXPECT_EQ(View()->Bitmap().pixel(segment), Red());
-    QTest::mouseMove(View(), ElementPixel(13, 13));
+    QTest::mouseMove(View(), ElementPixel(mark.Row, mark.Col));
     EXPECT_NE(View()->Bitmap().pixel(segment), Red());
 
     QTest::mouseClick(Form->ButtonUndo, Qt::LeftButton);
-    EXPECT_EQ(Game().Board.At(9, 9).Kind, TKind::Empty);
+    EXPECT_EQ(board.At(mark.Row, mark.Col).Kind, TKind::Empty);
     EXPECT_EQ(Game().UndoCount, 2u);
 
     QTest::mouseClick(Form->ButtonPause, Qt::LeftButton);
     EXPECT_EQ(Game().PlayState, 0);
     EXPECT_FALSE(Form->Timer->isActive());
     EXPECT_EQ(EnabledSet(*Form), 459);
-    ClickElement(9, 9);
-    EXPECT_EQ(Game().Board.At(9, 9).Kind, TKind::Empty);
+    ClickElement(mark.Row, mark.Col);
+    EXPECT_EQ(board.At(mark.Row, mark.Col).Kind, TKind::Empty);
 
     QTest::mouseClick(Form->ButtonContinue, Qt::LeftButton);
     EXPECT_EQ(Game().PlayState, 2);
@@ -122,10 +146,10 @@ TEST_F(TWindowTest, PlaysWithClicksUndoPauseAndContinue)
     QTest::mouseClick(Form->ButtonPause, Qt::LeftButton);
     QTest::mouseClick(Form->ButtonStart, Qt::LeftButton);
     ASSERT_EQ(Dialogs->Questions.size(), 1);
-    EXPECT_EQ(Game().Board.At(5, 6).Kind, TKind::HorzSegment);
+    EXPECT_EQ(board.At(edge.Row, edge.Col).Kind, TKind::HorzSegment);
     Dialogs->Answers.push_back(true);
     QTest::mouseClick(Form->ButtonStart, Qt::LeftButton);
-    EXPECT_EQ(Game().Board.At(5, 6).Kind, TKind::Empty);
+    EXPECT_EQ(board.At(edge.Row, edge.Col).Kind, TKind::Empty);
     EXPECT_EQ(Game().UndoCount, 0u);
 }
 
