@@ -164,4 +164,16 @@ TEST_F(TWindowTest, CtrlDragAndArrowKeysPanWithoutMakingMoves)
     EXPECT_NEAR(px, View()->width() / 2, 1);
     EXPECT_NEAR(py, View()->height() / 2, 1);
     EXPECT_EQ(Game().UndoCount, 0u);
+
+    // A smaller window: the view takes the new free area between the bars
+    // and keeps the world point at its centre.
+    const double cx = ops.ViewCenterX;
+    const double cy = ops.ViewCenterY;
+    Form->showNormal();
+    Form->resize(700, 450);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return View()->width() == 700 - 134 - 33 - 17; }));
+    EXPECT_EQ(View()->height(), 450 - 17);
+    EXPECT_EQ(View()->Bitmap().size(), View()->size());
+    EXPECT_NEAR(ops.ViewCenterX, cx, 1.0 / View()->UnitSize);
+    EXPECT_NEAR(ops.ViewCenterY, cy, 1.0 / View()->UnitSize);
 }
