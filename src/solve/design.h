@@ -1,0 +1,52 @@
+#pragma once
+// The generator's intended solution while it composes a problem: a loop, the
+// green cells, and the clue cells with their arrows. The clue numbers always
+// follow from the green cells, so changing either keeps the design solved.
+
+#include <cstdint>
+#include <vector>
+
+#include "solve/puzzle.h"
+#include "solve/random.h"
+#include "solve/solver.h"
+
+enum : uint8_t { kDesignLoop = 0, kDesignGreen = 1, kDesignClue = 2 };
+
+inline constexpr char kDesignArrows[4] = {'l', 'r', 'u', 'd'};
+
+struct TDesign {
+    int Rows = 0;
+    int Cols = 0;
+    std::vector<uint8_t> Kind;   // per cell, row-major
+    std::vector<char> Arrow;     // per clue cell
+    std::vector<int> Loop;       // cell indices in order along the loop
+
+    // Green cells from the cell in the arrow's direction up to the edge.
+    int CountGreens(int cell, char arrow) const;
+    int Count(uint8_t kind) const;
+    TPuzzle ToPuzzle() const;
+    TSolution ToSolution() const;
+    // Takes the greens and the loop of a solution; clue cells stay.
+    void Adopt(const TSolution& solution);
+    // Where two green cells touch, the first becomes a clue cell (without
+    // an arrow yet).
+    void SeparateGreens();
+    // Gives a clue cell a random arrow whose count is at most maxNumber;
+    // false if none is.
+    bool AimClue(int cell, int maxNumber, TRandom& random);
+};
+
+// The same count for the greens of a solution (one entry per cell).
+int CountGreensFrom(const std::vector<uint8_t>& green, int rows, int cols, int cell, char arrow);
+
+// The cells whose loop segments differ between two solutions.
+std::vector<int> CourseDifference(const TSolution& a, const TSolution& b);
+
+// Adds green cells until about greenPercent of the board is green and the
+// loop is the only one through the cells that are neither green nor clues.
+// False when the design cannot be brought there.
+bool SettleLoop(TDesign& design, int greenPercent, TRandom& random);
+
+// A random loop over the board; the cells off it are all "green", side by
+// side or not. Needs a board of at least 2 x 2.
+bool RandomDesign(int rows, int cols, TRandom& random, TDesign& design);

@@ -1,0 +1,114 @@
+// Looking one step ahead: a cell whose being green (or on the loop), or an
+// edge whose carrying a segment (or not), breaks the local rules at once
+// must be the other. This catches the many small dead ends (a corner that
+// cannot be passed, a clue that cannot be met, a loop that would close too
+// early) long before the search would run into them.
+//
+// After the first, full round only the cells and edges near what changed
+// since the search's last choice are tried again; the trials that passed
+// before mostly pass again elsewhere, and missing one costs only speed.
+
+#include <algorithm>
+
+#include "solve/search_state.h"
+
+bool TSearchState::Probe(bool isEdge, int index, uint8_t value, int& reach)
+{
+    const size_t mark = Trail.size();
+    bool ok = isEdge ? SetEdge(index, value) : SetCell(index, value);
+    if (ok) {
+        ok = PropagateLocal();
+    } else {
+        ClearQueues();
+    }
+    reach = static_cast<int>(Trail.size() - mark);
+    Undo(mark);
+    return ok;
+}
+
+// Marks the cells whose trials may have changed since the trail mark: those
+// within two steps of a changed cell, and the cells of its clue stretches.
+void TSearchState::MarkProbeCells(size_t since)
+{
+    ++ProbeStamp;
+    auto mark = [&](int p) {
+        if (Cell[p] == kCellBlocked || CellMarked[p] == ProbeStamp) return;
+        CellMarked[p] = ProbeStamp;
+    };
+    for (size_t k = since; k < Trail.size(); ++k) {
+        const TTrailEntry& entry = Trail[k];
+        int changed[2] = {-1, -1};
+        if (entry.Kind == kTrailCell || entry.Kind == kTrailFragment) {
+            changed[0] = entry.Index;
+        } else if (entry.Kind == kTrailEdge) {
+            changed[0] = EdgeEndA(entry.Index);
+            changed[1] = EdgeEndB(entry.Index);
+        }
+        for (int c : changed) {
+            if (c < 0 || Seen[c] == ProbeStamp) continue;
+            Seen[c] = ProbeStamp;
+            const int row = c / Width, col = c % Width;
+            for (int y = std::max(1, row - 2); y <= std::min(Rows, row + 2); ++y) {
+                for (int x = std::max(1, col - 2); x <= std::min(Cols, col + 2); ++x) mark(y * Width + x);
+            }
+            if (entry.Kind != kTrailCell) continue;
+            for (int slot = 0; slot < 4; ++slot) {
+                const int s = CellStretch[4 * c + slot];
+                if (s < 0) continue;
+                const TStretch& stretch = Stretches[s];
+                for (int t = 0; t < stretch.Length; ++t) mark(StretchCells[stretch.First + t]);
+            }
+        }
+    }
+}
+
+bool TSearchState::ProbeAround(size_t since, bool& changed)
+{
+    changed = false;
+    BestProbe = -1;
+    if (Closed) return true;
+    const bool all = since == kProbeAll;
+    if (!all) MarkProbeCells(since);
+    ++ProbeStamp;  // now marks the edges tried in this round
+    // The choice whose two values each decide the most is the best one to
+    // branch on: both halves of the search start far along.
+    long bestScore = -1;
+    auto tryBoth = [&](bool isEdge, int index) {
+        int reach[2] = {0, 0};
+        uint8_t values[2] = {kCellGreen, kCellLoop};
+        if (isEdge) {
+            values[0] = kEdgeOn;
+            values[1] = kEdgeOff;
+        }
+        for (int v = 0; v < 2; ++v) {
+            const uint8_t current = isEdge ? Edge[index] : Cell[index];
+            if (current != 0 || Probe(isEdge, index, values[v], reach[v])) continue;
+            const uint8_t other = values[1 - v];
+            if (!(isEdge ? SetEdge(index, other) : SetCell(index, other)) || !PropagateLocal()) return false;
+            changed = true;
+        }
+        if ((isEdge ? Edge[index] : Cell[index]) != 0) return true;
+        const long score = static_cast<long>(reach[0] + 1) * (reach[1] + 1);
+        if (score > bestScore) {
+            bestScore = score;
+            BestProbe = index;
+            BestProbeIsEdge = isEdge;
+        }
+        return true;
+    };
+    for (int i = 0; i < Rows; ++i) {
+        for (int j = 0; j < Cols; ++j) {
+            const int p = CellIndex(i, j);
+            if (Cell[p] == kCellBlocked || (!all && CellMarked[p] != ProbeStamp - 1)) continue;
+            if (Cell[p] == kCellUnknown && !tryBoth(false, p)) return false;
+            int edges[4];
+            EdgesOf(p, edges);
+            for (int e : edges) {
+                if (Edge[e] != kEdgeUnknown || EdgeTried[e] == ProbeStamp) continue;
+                EdgeTried[e] = ProbeStamp;
+                if (!tryBoth(true, e)) return false;
+            }
+        }
+    }
+    return true;
+}

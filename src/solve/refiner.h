@@ -1,0 +1,35 @@
+#pragma once
+// Brings a design to a problem with exactly one solution: as long as the
+// solver finds a rival solution, it changes the clues so that the rival
+// breaks one of them, keeping the design itself a solution.
+
+#include "solve/design.h"
+#include "solve/generator.h"
+#include "solve/random.h"
+
+class TRefiner {
+public:
+    TRefiner(const TGenerateOptions& options, TRandom& random, TDesign& design)
+        : Options(options), Random(random), Design(design)
+    {
+    }
+
+    // True when the design's problem has one solution and the shape the
+    // options ask for; false when this design is given up.
+    bool Refine();
+
+    int Solves = 0;
+
+private:
+    const TGenerateOptions& Options;
+    TRandom& Random;
+    TDesign& Design;
+
+    bool RuleOut(const TSolution& rival);
+    bool Reaim(const TSolution& rival);
+    bool Tells(int cell, const TSolution& rival) const;
+    bool ConvertGreen(int cell, const TSolution* rival);
+    bool AddClue();
+    void Minimize();
+    bool AllArrowsUsed() const;
+};

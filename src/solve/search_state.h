@@ -1,0 +1,140 @@
+#pragma once
+// The solver's working state: what is known about every cell (on the loop,
+// green, or not yet known) and every edge (segment, no segment, not yet
+// known), the loop fragments drawn so far, and the clue stretches; with
+// propagation of the rules to a fixpoint and a trail to undo assignments when
+// the search backtracks.
+//
+// Cells live on a padded grid of (Rows+2) x (Cols+2) so that every board cell
+// has four neighbours; the padding and the clue cells are "blocked". Edge 2p
+// joins cell p to its right neighbour, edge 2p+1 to the cell below.
+
+#include <cstdint>
+#include <vector>
+
+#include "solve/puzzle.h"
+#include "solve/solver.h"
+
+enum : uint8_t { kCellUnknown = 0, kCellLoop = 1, kCellGreen = 2, kCellBlocked = 3 };
+enum : uint8_t { kEdgeUnknown = 0, kEdgeOn = 1, kEdgeOff = 2 };
+
+// The cells a clue counts up to the next clue with the same arrow, which
+// stands for everything beyond it; Need is what this stretch must hold.
+struct TStretch {
+    int First = 0;   // index into TSearchState::StretchCells
+    int Length = 0;
+    int Need = 0;
+    int Greens = 0;
+    int Unknowns = 0;
+};
+
+class TSearchState {
+public:
+    explicit TSearchState(const TPuzzle& puzzle);
+
+    // False when the clues contradict each other outright (a clue smaller
+    // than the next one with the same arrow beyond it).
+    bool Consistent() const { return ConsistentClues; }
+
+    int Rows, Cols, Width;
+    std::vector<uint8_t> Cell;      // per padded cell
+    std::vector<uint8_t> Edge;      // per edge, 2 per padded cell
+    std::vector<uint8_t> OnCount;   // segments at a cell
+    std::vector<uint8_t> OpenCount; // unknown edges at a cell
+    // For a loop cell with one segment: the cell at the other end of its
+    // fragment, and the fragment's length in cells.
+    std::vector<int> OtherEnd;
+    std::vector<int> FragmentLength;
+    int LoopCells = 0;              // cells known to be on the loop
+    // After Propagate: the unknown cell or edge whose trial values decided
+    // the most, or -1.
+    int BestProbe = -1;
+    bool BestProbeIsEdge = false;
+    // A loop on a square grid alternates between the two colours of a
+    // chessboard, so it holds as many cells of each: counts per colour.
+    int LoopOfColour[2] = {0, 0};
+    int UnknownOfColour[2] = {0, 0};
+    bool Closed = false;            // the loop has been closed
+
+    std::vector<TStretch> Stretches;
+    std::vector<int> StretchCells;  // padded cell indices, clue outward
+    std::vector<int> CellStretch;   // 4 per padded cell: stretch or -1
+
+    int CellIndex(int row, int col) const { return (row + 1) * Width + (col + 1); }
+    static int EdgeBetween(int p, int q) { return p < q ? (q - p == 1 ? 2 * p : 2 * p + 1) : EdgeBetween(q, p); }
+    // The four edges of cell p: up, left, right, down.
+    void EdgesOf(int p, int edges[4]) const
+    {
+        edges[0] = 2 * (p - Width) + 1;
+        edges[1] = 2 * (p - 1);
+        edges[2] = 2 * p;
+        edges[3] = 2 * p + 1;
+    }
+    int EdgeEndA(int e) const { return e >> 1; }
+    int EdgeEndB(int e) const { return (e & 1) ? (e >> 1) + Width : (e >> 1) + 1; }
+
+    // Assignments; false on a contradiction. Queue the consequences, which
+    // Propagate works off.
+    bool SetCell(int p, uint8_t state);
+    bool SetEdge(int e, uint8_t state);
+    // Works off the queues to a fixpoint, then checks that the one loop can
+    // still pass through every loop cell (see CheckConnectivity). False on a contradiction; the queues are
+    // empty afterwards in either case.
+    // since: the trail mark of the last choice, so that the look-ahead
+    // trials concentrate on what changed after it; kProbeAll tries all.
+    static constexpr size_t kProbeAll = static_cast<size_t>(-1);
+    bool Propagate(size_t since = kProbeAll);
+    // The local rules alone, to their fixpoint.
+    bool PropagateLocal();
+
+    // Drops the queued work after a failed assignment.
+    void ClearQueues();
+
+    size_t TrailSize() const { return Trail.size(); }
+    void Undo(size_t mark);
+
+    // Every cell and edge is decided and the loop is closed.
+    bool Solved() const { return Closed; }
+    TSolution ExtractSolution() const;
+
+private:
+    struct TTrailEntry {
+        uint8_t Kind;
+        int Index;
+        int Old1;
+        int Old2;
+    };
+    enum : uint8_t { kTrailCell, kTrailEdge, kTrailFragment, kTrailClosed };
+
+    std::vector<TTrailEntry> Trail;
+    std::vector<int> CellQueue, StretchQueue;
+    std::vector<uint8_t> CellQueued, StretchQueued;
+    // Scratch of the connectivity check.
+    struct TVisit {
+        int Cell;
+        int Next;  // next of the four directions to look at
+    };
+    std::vector<int> Discovered, Low, Parent, LoopsBelow, OrderPos, SubtreeEnd, Order;
+    std::vector<TVisit> VisitStack;
+    std::vector<int> Separated;
+    // Scratch of the look-ahead.
+    int ProbeStamp = 0;
+    std::vector<int> CellMarked, Seen, EdgeTried;
+    bool ConsistentClues = true;
+
+    void BuildStretches(const TPuzzle& puzzle);
+    void QueueCell(int p);
+    void QueueStretch(int s);
+    bool CheckCell(int p);
+    bool CheckStretch(int s);
+    bool JoinFragments(int p, int q);
+    bool CloseLoop();
+    bool CheckConnectivity(bool& changed);
+    bool CheckColours(bool& changed);
+    bool ProbeAround(size_t since, bool& changed);
+    bool Probe(bool isEdge, int index, uint8_t value, int& reach);
+    void MarkProbeCells(size_t since);
+    int Colour(int p) const { return (p / Width + p % Width) & 1; }
+    bool MakeSubtreeGreen(int c, bool& changed);
+    void SetFragmentEnd(int p, int other, int length);
+};

@@ -1,0 +1,89 @@
+#include <algorithm>
+#include <cstdlib>
+
+#include "solve/solver.h"
+
+namespace {
+
+TGridPos Between(TGridPos a, TGridPos b)
+{
+    return TGridPos{static_cast<int16_t>((a.Row + b.Row) / 2), static_cast<int16_t>((a.Col + b.Col) / 2)};
+}
+
+std::vector<std::pair<int, int>> SortedSegments(const TSolution& solution)
+{
+    std::vector<std::pair<int, int>> segments;
+    for (const TGridPos& s : LoopSegments(solution)) segments.emplace_back(s.Row, s.Col);
+    std::sort(segments.begin(), segments.end());
+    return segments;
+}
+
+}  // namespace
+
+std::vector<TGridPos> LoopSegments(const TSolution& solution)
+{
+    std::vector<TGridPos> segments;
+    const size_t n = solution.Loop.size();
+    if (n < 2) return segments;
+    for (size_t k = 0; k < n; ++k) segments.push_back(Between(solution.Loop[k], solution.Loop[(k + 1) % n]));
+    return segments;
+}
+
+bool TSolution::operator==(const TSolution& other) const
+{
+    return Rows == other.Rows && Cols == other.Cols && Green == other.Green &&
+           SortedSegments(*this) == SortedSegments(other);
+}
+
+bool IsValidSolution(const TPuzzle& puzzle, const TSolution& solution)
+{
+    const int rows = puzzle.Rows, cols = puzzle.Cols;
+    if (solution.Rows != rows || solution.Cols != cols) return false;
+    if (solution.Green.size() != static_cast<size_t>(rows) * cols) return false;
+    // Every cell is exactly one of clue, green, loop.
+    std::vector<int> use(solution.Green.size(), 0);
+    for (size_t k = 0; k < use.size(); ++k) {
+        use[k] = (puzzle.Cells[k].Clue ? 1 : 0) + (solution.Green[k] ? 1 : 0);
+    }
+    // A loop of cells needs at least four of them on a square grid.
+    const size_t n = solution.Loop.size();
+    if (n < 4) return false;
+    for (size_t k = 0; k < n; ++k) {
+        const TGridPos a = solution.Loop[k], b = solution.Loop[(k + 1) % n];
+        if (a.Row < 1 || a.Row > 2 * rows - 1 || a.Col < 1 || a.Col > 2 * cols - 1) return false;
+        if (a.Row % 2 == 0 || a.Col % 2 == 0) return false;
+        if (std::abs(a.Row - b.Row) + std::abs(a.Col - b.Col) != 2) return false;
+        ++use[static_cast<size_t>(a.Row / 2) * cols + a.Col / 2];
+    }
+    for (int u : use) {
+        if (u != 1) return false;
+    }
+    for (int i = 0; i < rows; ++i) {
+        for (int j = 0; j < cols; ++j) {
+            const size_t k = static_cast<size_t>(i) * cols + j;
+            if (!solution.Green[k]) continue;
+            if (j + 1 < cols && solution.Green[k + 1]) return false;
+            if (i + 1 < rows && solution.Green[k + cols]) return false;
+        }
+    }
+    for (int i = 0; i < rows; ++i) {
+        for (int j = 0; j < cols; ++j) {
+            const TPuzzleCell& clue = puzzle.At(i, j);
+            if (!clue.Clue) continue;
+            int di = 0, dj = 0;
+            switch (clue.Arrow) {
+            case 'u': di = -1; break;
+            case 'd': di = 1; break;
+            case 'l': dj = -1; break;
+            case 'r': dj = 1; break;
+            default: continue;
+            }
+            int greens = 0;
+            for (int y = i + di, x = j + dj; y >= 0 && y < rows && x >= 0 && x < cols; y += di, x += dj) {
+                greens += solution.Green[static_cast<size_t>(y) * cols + x];
+            }
+            if (greens != clue.Number) return false;
+        }
+    }
+    return true;
+}

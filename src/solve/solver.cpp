@@ -1,0 +1,19 @@
+#include "solve/solver.h"
+
+#include "solve/search.h"
+
+TSolveResult SolvePuzzle(const TPuzzle& puzzle, const TSolveOptions& options)
+{
+    if (puzzle.Rows <= 0 || puzzle.Cols <= 0) return TSolveResult{};
+    TSearchState state(puzzle);
+    if (!state.Consistent()) return TSolveResult{};
+    TSearchControl control;
+    control.Cap = options.Cap;
+    control.NodeLimit = options.NodeLimit;
+    return RunSearch(state, puzzle, control);
+}
+
+TSolveResult SolveBoard(const TBoard& board, const TSolveOptions& options)
+{
+    return SolvePuzzle(PuzzleFromBoard(board), options);
+}
