@@ -47,6 +47,10 @@ std::vector<int> CourseDifference(const TSolution& a, const TSolution& b);
 // False when the design cannot be brought there.
 bool SettleLoop(TDesign& design, int greenPercent, TRandom& random);
 
+// The loops through exactly the design's loop cells (up to cap of them),
+// trying the design's own course first; their Green is the design's.
+TSolveResult LoopsThrough(const TDesign& design, int cap, uint64_t nodeLimit);
+
 // A random loop over the board; the cells off it are all "green", side by
 // side or not. Needs a board of at least 2 x 2.
 bool RandomDesign(int rows, int cols, TRandom& random, TDesign& design);

@@ -26,6 +26,7 @@ struct TGenerateOptions {
     bool AllArrows = false; // use each of the four arrows at least once
     int MaxAttempts = 200;  // fresh loops tried before giving up
     int GreenPercent = 20;  // share of cells off the loop before clues are set
+    bool Thorough = false;  // work harder at leaving clues out (slower)
 };
 
 struct TGenerateResult {

@@ -1,5 +1,27 @@
 #include "solve/refiner.h"
 
+#include "solve/search_state.h"
+#include <algorithm>
+
+namespace {
+
+constexpr size_t kSampledChanges = 16;
+
+// How much of the board (cells and edges) the rules and the look-ahead
+// decide without any search.
+int DecidedByRules(const TPuzzle& puzzle)
+{
+    TSearchState state(puzzle);
+
+    if (!state.Propagate()) return -1;
+    int decided = 0;
+    for (uint8_t c : state.Cell) decided += c == kCellLoop || c == kCellGreen;
+    for (uint8_t e : state.Edge) decided += e == kEdgeOn;
+    return decided;
+}
+
+}  // namespace
+
 bool TRefiner::Refine()
 {
     const int rounds = 2 * Design.Rows * Design.Cols;
@@ -28,7 +50,8 @@ bool TRefiner::Refine()
         const TSolution& rival = result.Solutions[0] == intended ? result.Solutions[1] : result.Solutions[0];
         // Greens and clue cells fix the loop (SettleLoop), and clues never
         // change which cells those are, so the rival has other greens.
-        if (rival.Green == intended.Green || !RuleOut(rival)) return false;
+        const bool mayAdd = Options.ClueCount == 0 || Design.Count(kDesignClue) < Options.ClueCount;
+        if (rival.Green == intended.Green || !RuleOut(rival, mayAdd)) return false;
     }
     return false;
 }
@@ -36,82 +59,49 @@ bool TRefiner::Refine()
 // Changes the design so that the rival stops being a solution: by turning
 // a clue to another arrow, or by making a green cell a clue cell whose
 // number the rival does not meet (or whose cell the rival's loop needs).
-bool TRefiner::RuleOut(const TSolution& rival)
+// Of a sample of such changes it takes the one after which the rules alone
+// decide the most of the board: that keeps the number of clues down.
+bool TRefiner::RuleOut(const TSolution& rival, bool mayAdd)
 {
-    const bool mayAdd = Options.ClueCount == 0 || Design.Count(kDesignClue) < Options.ClueCount;
-    if ((!mayAdd || Random.Chance(70)) && Reaim(rival)) return true;
-    if (!mayAdd) return false;
-    std::vector<int> greens;
-    for (int k = 0; k < static_cast<int>(Design.Kind.size()); ++k) {
-        if (Design.Kind[static_cast<size_t>(k)] == kDesignGreen && Tells(k, rival)) greens.push_back(k);
-    }
-    Random.Shuffle(greens);
-    for (int cell : greens) {
-        if (ConvertGreen(cell, &rival)) return true;
-    }
-    return Reaim(rival);
-}
-
-bool TRefiner::Reaim(const TSolution& rival)
-{
-    struct TAim {
+    struct TChange {
         int Cell;
         char Arrow;
     };
-    std::vector<TAim> aims;
+    std::vector<TChange> changes;
     for (int k = 0; k < static_cast<int>(Design.Kind.size()); ++k) {
-        if (Design.Kind[static_cast<size_t>(k)] != kDesignClue) continue;
+        const uint8_t kind = Design.Kind[static_cast<size_t>(k)];
+        if (kind == kDesignLoop || (kind == kDesignGreen && !mayAdd)) continue;
+        const bool onRivalLoop = kind == kDesignGreen && !rival.Green[static_cast<size_t>(k)];
         for (char arrow : kDesignArrows) {
-            if (arrow == Design.Arrow[static_cast<size_t>(k)]) continue;
+            if (kind == kDesignClue && arrow == Design.Arrow[static_cast<size_t>(k)]) continue;
             const int count = Design.CountGreens(k, arrow);
-            if (count <= Options.MaxNumber && count != CountGreensFrom(rival.Green, Design.Rows, Design.Cols, k, arrow)) {
-                aims.push_back(TAim{k, arrow});
+            if (count > Options.MaxNumber) continue;
+            if (onRivalLoop || count != CountGreensFrom(rival.Green, Design.Rows, Design.Cols, k, arrow)) {
+                changes.push_back(TChange{k, arrow});
             }
         }
     }
-    if (aims.empty()) return false;
-    const TAim aim = aims[static_cast<size_t>(Random.Below(static_cast<int>(aims.size())))];
-    Design.Arrow[static_cast<size_t>(aim.Cell)] = aim.Arrow;
+    if (changes.empty()) return false;
+    Random.Shuffle(changes);
+    if (changes.size() > kSampledChanges) changes.resize(kSampledChanges);
+    int bestScore = -1;
+    TChange best = changes.front();
+    for (const TChange& change : changes) {
+        TDesign changed = Design;
+        changed.Kind[static_cast<size_t>(change.Cell)] = kDesignClue;
+        changed.Arrow[static_cast<size_t>(change.Cell)] = change.Arrow;
+        // A new clue cell costs a green and adds to the count; it must
+        // decide clearly more than turning an existing clue would.
+        const int penalty = Design.Kind[static_cast<size_t>(change.Cell)] == kDesignGreen ? Design.Rows * Design.Cols / 10 : 0;
+        const int score = DecidedByRules(changed.ToPuzzle()) - penalty;
+        if (score > bestScore) {
+            bestScore = score;
+            best = change;
+        }
+    }
+    Design.Kind[static_cast<size_t>(best.Cell)] = kDesignClue;
+    Design.Arrow[static_cast<size_t>(best.Cell)] = best.Arrow;
     return true;
-}
-
-// Whether a clue in place of the green cell rules the rival out: the rival
-// needs the cell on its loop, or some arrow from the cell sees a different
-// number of greens in the two.
-bool TRefiner::Tells(int cell, const TSolution& rival) const
-{
-    if (!rival.Green[static_cast<size_t>(cell)]) return true;
-    for (char arrow : kDesignArrows) {
-        const int count = Design.CountGreens(cell, arrow);
-        if (count <= Options.MaxNumber && count != CountGreensFrom(rival.Green, Design.Rows, Design.Cols, cell, arrow)) return true;
-    }
-    return false;
-}
-
-// A green cell turned into a clue lowers the numbers of the clues that saw
-// it, so every number still fits; it needs an arrow of its own, preferably
-// one the rival disagrees with.
-bool TRefiner::ConvertGreen(int cell, const TSolution* rival)
-{
-    const size_t k = static_cast<size_t>(cell);
-    Design.Kind[k] = kDesignClue;
-    if (rival != nullptr) {
-        char telling[4];
-        int n = 0;
-        for (char arrow : kDesignArrows) {
-            const int count = Design.CountGreens(cell, arrow);
-            if (count <= Options.MaxNumber && count != CountGreensFrom(rival->Green, Design.Rows, Design.Cols, cell, arrow)) {
-                telling[n++] = arrow;
-            }
-        }
-        if (n > 0) {
-            Design.Arrow[k] = telling[Random.Below(n)];
-            return true;
-        }
-    }
-    if (Design.AimClue(cell, Options.MaxNumber, Random)) return true;
-    Design.Kind[k] = kDesignGreen;
-    return false;
 }
 
 // One more clue cell anywhere, for a problem that must have a given number.
@@ -123,38 +113,83 @@ bool TRefiner::AddClue()
     }
     Random.Shuffle(cells);
     for (int cell : cells) {
-        if (ConvertGreen(cell, nullptr)) return true;
+        Design.Kind[static_cast<size_t>(cell)] = kDesignClue;
+        if (Design.AimClue(cell, Options.MaxNumber, Random)) return true;
+        Design.Kind[static_cast<size_t>(cell)] = kDesignGreen;
     }
     return false;
 }
 
-// Clue cells the problem can do without turn back into green cells, as
-// long as the solution stays the only one and no number grows too large.
+// Whether the design's problem still has the design as its one solution,
+// with every number in range; if it has more, a few clues are turned to
+// other arrows to rule the others out.
+bool TRefiner::StillUnique(int repairs)
+{
+    for (int round = 0; round <= repairs; ++round) {
+        const TPuzzle puzzle = Design.ToPuzzle();
+        for (const TPuzzleCell& c : puzzle.Cells) {
+            if (c.Clue && c.Number > Options.MaxNumber) return false;
+        }
+        TSolveOptions options;
+        options.NodeLimit = 20000;
+        const TSolveResult result = SolvePuzzle(puzzle, options);
+        ++Solves;
+        if (!result.Complete || result.Count == 0) return false;
+        if (result.Count == 1) return true;
+        const TSolution intended = Design.ToSolution();
+        const TSolution& rival = result.Solutions[0] == intended ? result.Solutions[1] : result.Solutions[0];
+        if (round == repairs || rival.Green == intended.Green || !RuleOut(rival, false)) return false;
+    }
+    return false;
+}
+
+// Clue cells the problem can do without go: a clue cell with no green
+// neighbour turns green; any other joins the loop together with a cell of
+// the other colour close by (a green cell or another clue cell), and the
+// loop is routed through both. Each change is kept only if the solution
+// stays the only one (in the thorough mode, after turning a few clues).
 void TRefiner::Minimize()
 {
+    const int repairs = Options.Thorough ? 6 : 0;
     std::vector<int> clues;
     for (int k = 0; k < static_cast<int>(Design.Kind.size()); ++k) {
         if (Design.Kind[static_cast<size_t>(k)] == kDesignClue) clues.push_back(k);
     }
     Random.Shuffle(clues);
-    TSolveOptions options;
-    options.NodeLimit = 20000;
     for (int cell : clues) {
+        if (Design.Kind[static_cast<size_t>(cell)] != kDesignClue) continue;
+        const TDesign before = Design;
         const int i = cell / Design.Cols, j = cell % Design.Cols;
         auto green = [&](int y, int x) {
             return y >= 0 && y < Design.Rows && x >= 0 && x < Design.Cols && Design.Kind[static_cast<size_t>(y) * Design.Cols + x] == kDesignGreen;
         };
-        if (green(i - 1, j) || green(i + 1, j) || green(i, j - 1) || green(i, j + 1)) continue;
-        Design.Kind[static_cast<size_t>(cell)] = kDesignGreen;
-        const TPuzzle puzzle = Design.ToPuzzle();
-        bool fits = true;
-        for (const TPuzzleCell& c : puzzle.Cells) fits = fits && (!c.Clue || c.Number <= Options.MaxNumber);
-        if (fits) {
-            const TSolveResult result = SolvePuzzle(puzzle, options);
-            ++Solves;
-            if (result.Complete && result.Count == 1) continue;
+        if (!green(i - 1, j) && !green(i + 1, j) && !green(i, j - 1) && !green(i, j + 1)) {
+            Design.Kind[static_cast<size_t>(cell)] = kDesignGreen;
+            if (StillUnique(repairs)) continue;
+            Design = before;
         }
-        Design.Kind[static_cast<size_t>(cell)] = kDesignClue;
+        if (!Options.Thorough) continue;
+        // Partners of the other colour within three steps.
+        std::vector<int> partners;
+        for (int y = std::max(0, i - 3); y <= std::min(Design.Rows - 1, i + 3); ++y) {
+            for (int x = std::max(0, j - 3); x <= std::min(Design.Cols - 1, j + 3); ++x) {
+                const int d = std::abs(y - i) + std::abs(x - j);
+                if (d % 2 == 1 && d <= 3 && Design.Kind[static_cast<size_t>(y) * Design.Cols + x] != kDesignLoop) partners.push_back(y * Design.Cols + x);
+            }
+        }
+        Random.Shuffle(partners);
+        if (partners.size() > 4) partners.resize(4);
+        for (int partner : partners) {
+            Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
+            Design.Kind[static_cast<size_t>(partner)] = kDesignLoop;
+            const TSolveResult routed = LoopsThrough(Design, 1, 2000);
+            if (routed.Count == 1) {
+                Design.Adopt(routed.Solutions.front());
+                const TSolveResult again = LoopsThrough(Design, 2, 20000);
+                if (again.Complete && again.Count == 1 && StillUnique(repairs)) break;
+            }
+            Design = before;
+        }
     }
 }
 

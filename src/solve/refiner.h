@@ -25,11 +25,9 @@ private:
     TRandom& Random;
     TDesign& Design;
 
-    bool RuleOut(const TSolution& rival);
-    bool Reaim(const TSolution& rival);
-    bool Tells(int cell, const TSolution& rival) const;
-    bool ConvertGreen(int cell, const TSolution* rival);
+    bool RuleOut(const TSolution& rival, bool mayAdd);
     bool AddClue();
     void Minimize();
+    bool StillUnique(int repairs);
     bool AllArrowsUsed() const;
 };

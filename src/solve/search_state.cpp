@@ -341,7 +341,7 @@ bool TSearchState::Propagate(size_t since)
         bool changed = false;
         bool ok = CheckColours(changed);
         if (ok && !changed) ok = CheckConnectivity(changed);
-        if (ok && !changed) ok = ProbeAround(since, changed);
+        if (ok && !changed && LookAhead) ok = ProbeAround(since, changed);
         if (!ok) {
             ClearQueues();
             return false;

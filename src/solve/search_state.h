@@ -45,6 +45,7 @@ public:
     // fragment, and the fragment's length in cells.
     std::vector<int> OtherEnd;
     std::vector<int> FragmentLength;
+    bool LookAhead = true;          // whether Propagate tries values ahead
     int LoopCells = 0;              // cells known to be on the loop
     // After Propagate: the unknown cell or edge whose trial values decided
     // the most, or -1.

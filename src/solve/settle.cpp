@@ -9,10 +9,6 @@
 #include "solve/design.h"
 #include "solve/search.h"
 
-namespace {
-
-// The loops through exactly the design's loop cells (up to cap of them),
-// trying the design's own course first.
 TSolveResult LoopsThrough(const TDesign& design, int cap, uint64_t nodeLimit)
 {
     TPuzzle puzzle(design.Rows, design.Cols);
@@ -41,6 +37,8 @@ TSolveResult LoopsThrough(const TDesign& design, int cap, uint64_t nodeLimit)
     return result;
 }
 
+namespace {
+
 bool CanTurnGreen(const TDesign& design, int cell)
 {
     if (design.Kind[static_cast<size_t>(cell)] != kDesignLoop) return false;
@@ -51,16 +49,28 @@ bool CanTurnGreen(const TDesign& design, int cell)
     return !green(i - 1, j) && !green(i + 1, j) && !green(i, j - 1) && !green(i, j + 1);
 }
 
-// Makes one of the cells green and routes the loop around it. A loop on a
-// chessboard has as many cells of each colour, so a second cell of the
-// other colour, close by, goes green with it. True when a pair was found.
-bool TurnGreen(TDesign& design, std::vector<int> cells, TRandom& random, int tries)
+// What a loop cell can become when it leaves the loop: green where no
+// neighbour is green, else (when allowed) a clue cell; kDesignLoop if
+// neither.
+uint8_t OffLoopKind(const TDesign& design, int cell, bool clueAllowed)
+{
+    if (design.Kind[static_cast<size_t>(cell)] != kDesignLoop) return kDesignLoop;
+    if (CanTurnGreen(design, cell)) return kDesignGreen;
+    return clueAllowed ? kDesignClue : kDesignLoop;
+}
+
+// Takes one of the cells off the loop and routes the loop around it. A loop
+// on a chessboard has as many cells of each colour, so a second cell of the
+// other colour, close by, leaves with it. True when a pair was found.
+bool TakeOffLoop(TDesign& design, std::vector<int> cells, bool clueAllowed, TRandom& random, int tries)
 {
     random.Shuffle(cells);
     static const int kPartners[][2] = {{0, 3}, {3, 0}, {0, -3}, {-3, 0}, {1, 2}, {2, 1}, {-1, 2}, {2, -1},
                                        {1, -2}, {-2, 1}, {-1, -2}, {-2, -1}, {0, 1}, {1, 0}, {0, -1}, {-1, 0}};
+    // The last four are direct neighbours.
     for (int cell : cells) {
-        if (!CanTurnGreen(design, cell)) continue;
+        const uint8_t kind = OffLoopKind(design, cell, clueAllowed);
+        if (kind == kDesignLoop) continue;
         const int i = cell / design.Cols, j = cell % design.Cols;
         int order[16];
         for (int k = 0; k < 16; ++k) order[k] = k;
@@ -70,17 +80,12 @@ bool TurnGreen(TDesign& design, std::vector<int> cells, TRandom& random, int tri
             if (y < 0 || y >= design.Rows || x < 0 || x >= design.Cols) continue;
             const int partner = y * design.Cols + x;
             TDesign changed = design;
-            changed.Kind[static_cast<size_t>(cell)] = kDesignGreen;
-            // A direct neighbour cannot be green too; it becomes a clue cell.
-            const bool beside = k >= 12;
-            if (beside) {
-                if (changed.Kind[static_cast<size_t>(partner)] != kDesignLoop) continue;
-                changed.Kind[static_cast<size_t>(partner)] = kDesignClue;
-            } else if (!CanTurnGreen(changed, partner)) {
-                continue;
-            } else {
-                changed.Kind[static_cast<size_t>(partner)] = kDesignGreen;
-            }
+            changed.Kind[static_cast<size_t>(cell)] = kind;
+            // A direct neighbour of a new green cell can only be a clue cell.
+            if (k >= 12 && !clueAllowed) continue;
+            const uint8_t partnerKind = OffLoopKind(changed, partner, clueAllowed);
+            if (partnerKind == kDesignLoop) continue;
+            changed.Kind[static_cast<size_t>(partner)] = partnerKind;
             if (tries-- <= 0) return false;
             const TSolveResult result = LoopsThrough(changed, 1, 2000);
             if (result.Count == 0) continue;
@@ -101,10 +106,13 @@ bool SettleLoop(TDesign& design, int greenPercent, TRandom& random)
         const TSolveResult result = LoopsThrough(design, 2, 20000);
         if (!result.Complete || result.Count == 0) return false;
         if (result.Count == 2) {
-            // Green on a cell where the two courses part forbids one of them.
+            // A cell where the two courses part, taken off the loop, forbids
+            // one of them.
             const TSolution intended = design.ToSolution();
             const TSolution& rival = result.Solutions[0] == intended ? result.Solutions[1] : result.Solutions[0];
-            if (!TurnGreen(design, CourseDifference(intended, rival), random, 24)) return false;
+            // Green cells are wanted; clue cells only where no green fits.
+            const std::vector<int> parting = CourseDifference(intended, rival);
+            if (!TakeOffLoop(design, parting, false, random, 24) && !TakeOffLoop(design, parting, true, random, 24)) return false;
             continue;
         }
         if (design.Count(kDesignGreen) * 100 >= greenPercent * cells) return true;
@@ -112,7 +120,7 @@ bool SettleLoop(TDesign& design, int greenPercent, TRandom& random)
         for (int k = 0; k < cells; ++k) {
             if (CanTurnGreen(design, k)) loopCells.push_back(k);
         }
-        if (!TurnGreen(design, loopCells, random, 24)) return true;
+        if (!TakeOffLoop(design, loopCells, false, random, 24)) return true;
     }
     return false;
 }
