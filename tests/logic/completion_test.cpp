@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "files/sample_problem.h"
 #include "files/text_file.h"
+#include "sample_solution.h"
 #include "test_support.h"
 
 namespace {
@@ -147,4 +149,29 @@ TEST(Completion, StartAfterEditingPlaysTheCluesOnTheBoard)
         game.ApplyMove(r, c, kLeft);
     }
     EXPECT_EQ(g.Host.Congratulations.size(), 1u);
+}
+
+TEST(Completion, SampleSolutionReplaysToASolvedBoard)
+{
+    TScratchFolder folder;
+    TTestGame g;
+    TGame& game = *g;
+    game.MemoMondai.assign(kSampleSolutionGame, kSampleSolutionGame + kSampleSolutionLineCount);
+    // The solution's problem is the built-in sample.
+    for (int i = 0; i <= 17; ++i) EXPECT_EQ(game.MemoMondai[static_cast<size_t>(i)], SampleProblemLines()[static_cast<size_t>(i)]);
+    game.ReadProblem(true);
+    EXPECT_EQ(game.UndoCount + 1, static_cast<uint32_t>(kSampleSolutionLineCount - 18));
+    EXPECT_TRUE(game.IsSolved());
+    EXPECT_EQ(game.PlayState, 0);
+
+    // Played by hand after Start, the same moves end with the congratulation.
+    TTestGame h;
+    h->LoadStartupProblem();
+    h->ButtonStartClick();
+    for (int k = 19; k < kSampleSolutionLineCount; ++k) {
+        int r = 0, c = 0, button = 0;
+        ASSERT_EQ(std::sscanf(kSampleSolutionGame[k], "%d %d %d", &r, &c, &button), 3);
+        h->ApplyMove(r, c, button == 1);
+    }
+    EXPECT_EQ(h.Host.Congratulations.size(), 1u);
 }
