@@ -150,7 +150,17 @@ bool TRefiner::StillUnique(int repairs)
 // stays the only one (in the thorough mode, after turning a few clues).
 void TRefiner::Minimize()
 {
-    const int repairs = Options.Thorough ? 6 : 0;
+    // The thorough mode goes over the clues again as long as one goes.
+    for (int pass = 0; pass < (Options.Thorough ? 8 : 1); ++pass) {
+        const int before = Design.Count(kDesignClue);
+        MinimizePass();
+        if (Design.Count(kDesignClue) == before) break;
+    }
+}
+
+void TRefiner::MinimizePass()
+{
+    const int repairs = Options.Thorough ? 10 : 0;
     std::vector<int> clues;
     for (int k = 0; k < static_cast<int>(Design.Kind.size()); ++k) {
         if (Design.Kind[static_cast<size_t>(k)] == kDesignClue) clues.push_back(k);

@@ -28,6 +28,7 @@ private:
     bool RuleOut(const TSolution& rival, bool mayAdd);
     bool AddClue();
     void Minimize();
+    void MinimizePass();
     bool StillUnique(int repairs);
     bool AllArrowsUsed() const;
 };

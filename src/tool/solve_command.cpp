@@ -1,4 +1,135 @@
-#include "tool/commands.h"
+// solve: count the solutions of a problem and optionally write one as a
+// game file; generate: compose a new problem with exactly one solution.
 
-int RunSolve(const TArgs&) { return UsageError("solve is not built yet"); }
-int RunGenerate(const TArgs&) { return UsageError("generate is not built yet"); }
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "files/text_file.h"
+#include "play/game.h"
+#include "solve/generator.h"
+#include "solve/solver.h"
+#include "tool/commands.h"
+#include "tool/load_game.h"
+
+namespace {
+
+// Reports what the game would show in an error box on standard error.
+class TSolveHost : public TQuietHost {
+public:
+    void ShowError(const std::string& text) override
+    {
+        std::fprintf(stderr, "error: %s\n", text.c_str());
+        Failed = true;
+    }
+    bool Failed = false;
+};
+
+// Replays the solution on the game as clicks: every green cell with the
+// right button, then the segments along the loop with the left one, and
+// writes the game with 0 seconds.
+bool WriteAnswer(TGame& game, const TSolution& solution, const std::string& path, std::string& error)
+{
+    game.ResetPlay();
+    // As when a stored game is replayed: the finished board is recorded,
+    // not celebrated (no record or answer file of the player's).
+    game.Replaying = true;
+    for (int i = 1; i <= solution.Rows; ++i) {
+        for (int j = 1; j <= solution.Cols; ++j) {
+            if (solution.IsGreen(i, j)) game.ApplyMove(2 * i - 1, 2 * j - 1, true);
+        }
+    }
+    for (const TGridPos& segment : LoopSegments(solution)) game.ApplyMove(segment.Row, segment.Col, false);
+    game.Replaying = false;
+    game.ElapsedSeconds = 0;
+    if (!game.IsSolved()) {
+        error = path + ": the solution found does not solve the board in play";
+        return false;
+    }
+    return game.WriteProblem(path, true);
+}
+
+bool ParseInt(const std::string& text, int low, int high, int& value)
+{
+    char* end = nullptr;
+    const long v = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || v < low || v > high) return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+}  // namespace
+
+int RunSolve(const TArgs& args)
+{
+    std::string file, answer;
+    for (size_t k = 0; k < args.size(); ++k) {
+        if (args[k] == "--answer") {
+            if (k + 1 >= args.size()) return UsageError("--answer needs a file name");
+            answer = args[++k];
+        } else if (file.empty() && !args[k].empty() && args[k][0] != '-') {
+            file = args[k];
+        } else {
+            return UsageError("solve takes FILE [--answer OUT]");
+        }
+    }
+    if (file.empty()) return UsageError("solve takes FILE [--answer OUT]");
+    TSolveHost host;
+    TGame game(host);
+    const TLoadResult loaded = LoadGameForTool(game, file);
+    if (!loaded.Ok) {
+        std::fprintf(stderr, "error: %s\n", loaded.Error.c_str());
+        return ToolExit::kError;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const TSolveResult result = SolveBoard(game.Board);
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    std::printf("solutions %d\ntime_ms %.0f\n", result.Count, ms);
+    std::fflush(stdout);
+    if (!answer.empty() && result.Count > 0) {
+        std::string error;
+        if (!WriteAnswer(game, result.Solutions.front(), answer, error)) {
+            if (!error.empty()) std::fprintf(stderr, "error: %s\n", error.c_str());
+            return ToolExit::kError;
+        }
+    }
+    return ToolExit::kOk;
+}
+
+int RunGenerate(const TArgs& args)
+{
+    TGenerateOptions options;
+    options.Rows = options.Cols = 0;
+    std::string out;
+    for (size_t k = 0; k < args.size(); ++k) {
+        const std::string& name = args[k];
+        if (k + 1 >= args.size()) return UsageError(name + " needs a value");
+        const std::string& value = args[++k];
+        if (name == "--rows") {
+            if (!ParseInt(value, 2, TBoard::kMaxSize, options.Rows)) return UsageError("--rows must be 2.." + std::to_string(TBoard::kMaxSize));
+        } else if (name == "--cols") {
+            if (!ParseInt(value, 2, TBoard::kMaxSize, options.Cols)) return UsageError("--cols must be 2.." + std::to_string(TBoard::kMaxSize));
+        } else if (name == "--seed") {
+            char* end = nullptr;
+            options.Seed = std::strtoull(value.c_str(), &end, 10);
+            if (value.empty() || *end != '\0' || value[0] == '-') return UsageError("--seed must be a whole number");
+        } else if (name == "--out") {
+            out = value;
+        } else {
+            return UsageError("unknown option '" + name + "'");
+        }
+    }
+    if (options.Rows == 0 || options.Cols == 0 || out.empty()) return UsageError("generate needs --rows, --cols and --out");
+    const TGenerateResult result = GeneratePuzzle(options);
+    if (!result.Ok) {
+        std::fprintf(stderr, "error: %s: no problem with one solution found for this size and seed\n", out.c_str());
+        return ToolExit::kError;
+    }
+    std::string reason;
+    if (!WriteFileReplacing(out, JoinLinesCrLf(FormatPuzzleLines(result.Puzzle)), reason)) {
+        std::fprintf(stderr, "error: %s: %s\n", out.c_str(), reason.c_str());
+        return ToolExit::kError;
+    }
+    return ToolExit::kOk;
+}
