@@ -340,7 +340,7 @@ bool TSearchState::Propagate(size_t since)
         // may decide cells, after which the local rules go first again.
         bool changed = false;
         bool ok = CheckColours(changed);
-        if (ok && !changed) ok = CheckConnectivity(changed);
+        if (ok && !changed && CutChecks) ok = CheckConnectivity(changed);
         if (ok && !changed && LookAhead) ok = ProbeAround(since, changed);
         if (!ok) {
             ClearQueues();

@@ -46,6 +46,7 @@ public:
     std::vector<int> OtherEnd;
     std::vector<int> FragmentLength;
     bool LookAhead = true;          // whether Propagate tries values ahead
+    bool CutChecks = true;          // whether Propagate runs the connectivity test
     int LoopCells = 0;              // cells known to be on the loop
     // After Propagate: the unknown cell or edge whose trial values decided
     // the most, or -1.

@@ -4,6 +4,7 @@
 // brings the share of green cells up, which keeps the open stretches of
 // loop short.
 
+#include <algorithm>
 #include <utility>
 
 #include "solve/design.h"
@@ -18,6 +19,10 @@ TSolveResult LoopsThrough(const TDesign& design, int cap, uint64_t nodeLimit)
         puzzle.Cells[k].Arrow = '?';  // counts nothing
     }
     TSearchState state(puzzle);
+    // With every cell fixed, the local rules narrow a loop down well; the
+    // look-ahead and the connectivity test would cost more than they save.
+    state.LookAhead = false;
+    state.CutChecks = false;
     for (int i = 0; i < design.Rows; ++i) {
         for (int j = 0; j < design.Cols; ++j) {
             const int p = state.CellIndex(i, j);
@@ -47,6 +52,25 @@ bool CanTurnGreen(const TDesign& design, int cell)
         return y >= 0 && y < design.Rows && x >= 0 && x < design.Cols && design.Kind[static_cast<size_t>(y) * design.Cols + x] == kDesignGreen;
     };
     return !green(i - 1, j) && !green(i + 1, j) && !green(i, j - 1) && !green(i, j + 1);
+}
+
+// Each loop cell next to the given one still has two loop neighbours to
+// pass on to; a quick test before the search for a new course.
+bool NeighboursKeepTwoWays(const TDesign& design, int cell)
+{
+    auto loopAt = [&](int y, int x) {
+        return y >= 0 && y < design.Rows && x >= 0 && x < design.Cols && design.Kind[static_cast<size_t>(y) * design.Cols + x] == kDesignLoop;
+    };
+    static const int kSteps[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    const int i = cell / design.Cols, j = cell % design.Cols;
+    for (const auto& step : kSteps) {
+        const int y = i + step[0], x = j + step[1];
+        if (!loopAt(y, x)) continue;
+        int ways = 0;
+        for (const auto& next : kSteps) ways += loopAt(y + next[0], x + next[1]);
+        if (ways < 2) return false;
+    }
+    return true;
 }
 
 // What a loop cell can become when it leaves the loop: green where no
@@ -86,6 +110,7 @@ bool TakeOffLoop(TDesign& design, std::vector<int> cells, bool clueAllowed, TRan
             const uint8_t partnerKind = OffLoopKind(changed, partner, clueAllowed);
             if (partnerKind == kDesignLoop) continue;
             changed.Kind[static_cast<size_t>(partner)] = partnerKind;
+            if (!NeighboursKeepTwoWays(changed, cell) || !NeighboursKeepTwoWays(changed, partner)) continue;
             if (tries-- <= 0) return false;
             const TSolveResult result = LoopsThrough(changed, 1, 2000);
             if (result.Count == 0) continue;
@@ -95,6 +120,23 @@ bool TakeOffLoop(TDesign& design, std::vector<int> cells, bool clueAllowed, TRan
         }
     }
     return false;
+}
+
+// The cells within two steps of the given ones, those included.
+std::vector<int> Surroundings(const TDesign& design, const std::vector<int>& cells)
+{
+    std::vector<uint8_t> near(design.Kind.size(), 0);
+    for (int cell : cells) {
+        const int i = cell / design.Cols, j = cell % design.Cols;
+        for (int y = std::max(0, i - 2); y <= std::min(design.Rows - 1, i + 2); ++y) {
+            for (int x = std::max(0, j - 2); x <= std::min(design.Cols - 1, j + 2); ++x) near[static_cast<size_t>(y) * design.Cols + x] = 1;
+        }
+    }
+    std::vector<int> result;
+    for (size_t k = 0; k < near.size(); ++k) {
+        if (near[k]) result.push_back(static_cast<int>(k));
+    }
+    return result;
 }
 
 }  // namespace
@@ -112,7 +154,11 @@ bool SettleLoop(TDesign& design, int greenPercent, TRandom& random)
             const TSolution& rival = result.Solutions[0] == intended ? result.Solutions[1] : result.Solutions[0];
             // Green cells are wanted; clue cells only where no green fits.
             const std::vector<int> parting = CourseDifference(intended, rival);
-            if (!TakeOffLoop(design, parting, false, random, 24) && !TakeOffLoop(design, parting, true, random, 24)) return false;
+            if (TakeOffLoop(design, parting, false, random, 24) || TakeOffLoop(design, parting, true, random, 24)) continue;
+            // Around the parting, where green cells may be too close: a cell
+            // next to it stops the rival course as well when the loop is
+            // routed anew.
+            if (!TakeOffLoop(design, Surroundings(design, parting), true, random, 48)) return false;
             continue;
         }
         if (design.Count(kDesignGreen) * 100 >= greenPercent * cells) return true;
