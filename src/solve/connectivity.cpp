@@ -32,11 +32,18 @@ bool TSearchState::CheckConnectivity(bool& changed)
     for (size_t p = 0; p < Cell.size() && start < 0; ++p) {
         if (Cell[p] == kCellLoop) start = static_cast<int>(p);
     }
-    std::fill(Discovered.begin(), Discovered.end(), 0);
+    // Discovered[p] counts from VisitBase + 1 in this run; anything at or
+    // below VisitBase is from an earlier run, so nothing needs clearing.
+    if (VisitBase > (1 << 30)) {
+        std::fill(Discovered.begin(), Discovered.end(), 0);
+        VisitBase = 0;
+    }
     Order.clear();
     Separated.clear();
-    int time = 0;
+    int time = VisitBase;
+    int unknownsReached = 0;
     auto discover = [&](int p, int parent) {
+        unknownsReached += Cell[p] == kCellUnknown;
         Discovered[p] = Low[p] = ++time;
         Parent[p] = parent;
         LoopsBelow[p] = Cell[p] == kCellLoop;
@@ -54,7 +61,7 @@ bool TSearchState::CheckConnectivity(bool& changed)
             const int e = edges[visit.Next++];
             if (Edge[e] == kEdgeOff) continue;
             const int q = EdgeEndA(e) == p ? EdgeEndB(e) : EdgeEndA(e);
-            if (Discovered[q] == 0) {
+            if (Discovered[q] <= VisitBase) {
                 discover(q, p);  // invalidates visit
             } else if (q != Parent[p]) {
                 Low[p] = std::min(Low[p], Discovered[q]);
@@ -69,14 +76,18 @@ bool TSearchState::CheckConnectivity(bool& changed)
         LoopsBelow[u] += LoopsBelow[p];
         if (Low[p] >= Discovered[u]) Separated.push_back(p);
     }
+    const int base = VisitBase;
+    VisitBase = time;
     if (LoopsBelow[start] != LoopCells) return false;
     // Cells out of reach cannot be on the loop.
-    for (int i = 0; i < Rows; ++i) {
-        for (int j = 0; j < Cols; ++j) {
-            const int p = CellIndex(i, j);
-            if (Discovered[p] == 0 && Cell[p] == kCellUnknown) {
-                if (!SetCell(p, kCellGreen)) return false;
-                changed = true;
+    if (unknownsReached < UnknownOfColour[0] + UnknownOfColour[1]) {
+        for (int i = 0; i < Rows; ++i) {
+            for (int j = 0; j < Cols; ++j) {
+                const int p = CellIndex(i, j);
+                if (Discovered[p] <= base && Cell[p] == kCellUnknown) {
+                    if (!SetCell(p, kCellGreen)) return false;
+                    changed = true;
+                }
             }
         }
     }

@@ -1,6 +1,6 @@
 #include "solve/refiner.h"
 
-#include "solve/search_state.h"
+#include "solve/search.h"
 #include <algorithm>
 
 namespace {
@@ -22,17 +22,27 @@ int DecidedByRules(const TPuzzle& puzzle)
 
 }  // namespace
 
+// Counts the solutions (up to two) trying the design's values first: the
+// first solution met is the design, and a rival, if any, is looked for
+// close to it, where the search finds it soonest.
+TSolveResult TRefiner::SolveNear(const TPuzzle& puzzle, const TSolution& intended)
+{
+    TSearchState state(puzzle);
+    TSearchControl control;
+    control.NodeLimit = 20000;
+    control.Hint = &intended;
+    ++Solves;
+    return RunSearch(state, puzzle, control);
+}
+
 bool TRefiner::Refine()
 {
     const int rounds = 2 * Design.Rows * Design.Cols;
-    TSolveOptions solveOptions;
-    solveOptions.NodeLimit = 20000;
     bool minimized = false;
     for (int round = 0; round < rounds; ++round) {
         const TPuzzle puzzle = Design.ToPuzzle();
         const TSolution intended = Design.ToSolution();
-        const TSolveResult result = SolvePuzzle(puzzle, solveOptions);
-        ++Solves;
+        const TSolveResult result = SolveNear(puzzle, intended);
         if (!result.Complete || result.Count == 0) return false;
         if (result.Count == 1) {
             if (!minimized) {
@@ -130,13 +140,10 @@ bool TRefiner::StillUnique(int repairs)
         for (const TPuzzleCell& c : puzzle.Cells) {
             if (c.Clue && c.Number > Options.MaxNumber) return false;
         }
-        TSolveOptions options;
-        options.NodeLimit = 20000;
-        const TSolveResult result = SolvePuzzle(puzzle, options);
-        ++Solves;
+        const TSolution intended = Design.ToSolution();
+        const TSolveResult result = SolveNear(puzzle, intended);
         if (!result.Complete || result.Count == 0) return false;
         if (result.Count == 1) return true;
-        const TSolution intended = Design.ToSolution();
         const TSolution& rival = result.Solutions[0] == intended ? result.Solutions[1] : result.Solutions[0];
         if (round == repairs || rival.Green == intended.Green || !RuleOut(rival, false)) return false;
     }

@@ -25,6 +25,7 @@ private:
     TRandom& Random;
     TDesign& Design;
 
+    TSolveResult SolveNear(const TPuzzle& puzzle, const TSolution& intended);
     bool RuleOut(const TSolution& rival, bool mayAdd);
     bool AddClue();
     void Minimize();

@@ -116,6 +116,7 @@ private:
         int Cell;
         int Next;  // next of the four directions to look at
     };
+    int VisitBase = 0;
     std::vector<int> Discovered, Low, Parent, LoopsBelow, OrderPos, SubtreeEnd, Order;
     std::vector<TVisit> VisitStack;
     std::vector<int> Separated;
