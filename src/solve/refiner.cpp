@@ -1,17 +1,20 @@
 #include "solve/refiner.h"
 
-#include "solve/search.h"
 #include <algorithm>
+
+#include "solve/search.h"
 
 namespace {
 
 constexpr size_t kSampledChanges = 16;
+constexpr int kReaimRun = 6;
 
 // How much of the board (cells and edges) the rules and the look-ahead
 // decide without any search.
-int DecidedByRules(const TPuzzle& puzzle)
+int DecidedByRules(const TPuzzle& puzzle, bool lookAhead)
 {
     TSearchState state(puzzle);
+    state.LookAhead = lookAhead;
 
     if (!state.Propagate()) return -1;
     int decided = 0;
@@ -81,6 +84,9 @@ bool TRefiner::RuleOut(const TSolution& rival, bool mayAdd)
     for (int k = 0; k < static_cast<int>(Design.Kind.size()); ++k) {
         const uint8_t kind = Design.Kind[static_cast<size_t>(k)];
         if (kind == kDesignLoop || (kind == kDesignGreen && !mayAdd)) continue;
+        // Turning clues only can go round in circles; after a run of such
+        // turns a new clue is due.
+        if (kind == kDesignClue && mayAdd && Reaims >= kReaimRun) continue;
         const bool onRivalLoop = kind == kDesignGreen && !rival.Green[static_cast<size_t>(k)];
         for (char arrow : kDesignArrows) {
             if (kind == kDesignClue && arrow == Design.Arrow[static_cast<size_t>(k)]) continue;
@@ -103,12 +109,13 @@ bool TRefiner::RuleOut(const TSolution& rival, bool mayAdd)
         // A new clue cell costs a green and adds to the count; it must
         // decide clearly more than turning an existing clue would.
         const int penalty = Design.Kind[static_cast<size_t>(change.Cell)] == kDesignGreen ? Design.Rows * Design.Cols / 10 : 0;
-        const int score = DecidedByRules(changed.ToPuzzle()) - penalty;
+        const int score = DecidedByRules(changed.ToPuzzle(), Options.Thorough) - penalty;
         if (score > bestScore) {
             bestScore = score;
             best = change;
         }
     }
+    Reaims = Design.Kind[static_cast<size_t>(best.Cell)] == kDesignClue ? Reaims + 1 : 0;
     Design.Kind[static_cast<size_t>(best.Cell)] = kDesignClue;
     Design.Arrow[static_cast<size_t>(best.Cell)] = best.Arrow;
     return true;

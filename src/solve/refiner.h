@@ -24,6 +24,7 @@ private:
     const TGenerateOptions& Options;
     TRandom& Random;
     TDesign& Design;
+    int Reaims = 0;  // clue turns since the last new clue
 
     TSolveResult SolveNear(const TPuzzle& puzzle, const TSolution& intended);
     bool RuleOut(const TSolution& rival, bool mayAdd);
