@@ -51,6 +51,7 @@ bool TRefiner::Refine()
             if (!minimized) {
                 Minimize();
                 minimized = true;
+                continue;  // the checks below take the problem as it is now
             }
             const int clues = Design.Count(kDesignClue);
             if (Options.ClueCount != 0 && clues < Options.ClueCount) {
@@ -58,7 +59,15 @@ bool TRefiner::Refine()
                 continue;
             }
             if (Options.ClueCount != 0 && clues != Options.ClueCount) return false;
-            return !Options.AllArrows || AllArrowsUsed();
+            if (Options.AllArrows && !AllArrowsUsed()) return false;
+            // A problem the solver settles only after a long search gets a
+            // further clue: players and the solver alike should get through
+            // mostly by reasoning.
+            if (Options.ClueCount == 0 && !QuickToSolve(puzzle)) {
+                if (!AddClue()) return false;
+                continue;
+            }
+            return true;
         }
         const TSolution& rival = result.Solutions[0] == intended ? result.Solutions[1] : result.Solutions[0];
         // Greens and clue cells fix the loop (SettleLoop), and clues never
@@ -121,7 +130,16 @@ bool TRefiner::RuleOut(const TSolution& rival, bool mayAdd)
     return true;
 }
 
-// One more clue cell anywhere, for a problem that must have a given number.
+bool TRefiner::QuickToSolve(const TPuzzle& puzzle)
+{
+    TSolveOptions options;
+    options.NodeLimit = static_cast<uint64_t>(2 * (Design.Rows + Design.Cols));
+    ++Solves;
+    return SolvePuzzle(puzzle, options).Complete;
+}
+
+// One more clue cell: of a sample of greens turned clues, the one after
+// which the rules decide the most.
 bool TRefiner::AddClue()
 {
     std::vector<int> cells;
@@ -129,12 +147,22 @@ bool TRefiner::AddClue()
         if (Design.Kind[static_cast<size_t>(k)] == kDesignGreen) cells.push_back(k);
     }
     Random.Shuffle(cells);
+    if (cells.size() > kSampledChanges) cells.resize(kSampledChanges);
+    int bestScore = -1;
+    TDesign best = Design;
     for (int cell : cells) {
-        Design.Kind[static_cast<size_t>(cell)] = kDesignClue;
-        if (Design.AimClue(cell, Options.MaxNumber, Random)) return true;
-        Design.Kind[static_cast<size_t>(cell)] = kDesignGreen;
+        TDesign changed = Design;
+        changed.Kind[static_cast<size_t>(cell)] = kDesignClue;
+        if (!changed.AimClue(cell, Options.MaxNumber, Random)) continue;
+        const int score = DecidedByRules(changed.ToPuzzle(), Options.Thorough);
+        if (score > bestScore) {
+            bestScore = score;
+            best = changed;
+        }
     }
-    return false;
+    if (bestScore < 0) return false;
+    Design = best;
+    return true;
 }
 
 // Whether the design's problem still has the design as its one solution,

@@ -29,6 +29,7 @@ private:
     TSolveResult SolveNear(const TPuzzle& puzzle, const TSolution& intended);
     bool RuleOut(const TSolution& rival, bool mayAdd);
     bool AddClue();
+    bool QuickToSolve(const TPuzzle& puzzle);
     void Minimize();
     void MinimizePass();
     bool StillUnique(int repairs);
