@@ -5,6 +5,9 @@
 
 namespace {
 
+// A board with fewer clue cells than one in this many counts as open.
+constexpr int kOpenBoardShare = 20;
+
 // One open choice of the depth-first search: the trail mark to return to and
 // the value still to try.
 struct TDecision {
@@ -23,20 +26,23 @@ struct THint {
 
 class TBrancher {
 public:
-    TBrancher(const TSearchState& state, TRandom* random, const THint& hint) : State(state), Random(random), Hint(hint) {}
+    TBrancher(const TSearchState& state, TRandom* random, const THint& hint, bool lookAheadChoice)
+        : State(state), Random(random), Hint(hint), LookAheadChoice(lookAheadChoice)
+    {
+    }
 
     // Picks what to branch on. Extending a loop fragment at an end with the
     // fewest ways on keeps the tree narrow; with no fragment yet, a cell
     // with the fewest open edges is decided first.
     TDecision Choose(uint8_t& first)
     {
-        if (State.BestProbe >= 0 && State.BestProbeIsEdge && State.Edge[State.BestProbe] == kEdgeUnknown) {
+        if (LookAheadChoice && State.BestProbe >= 0 && State.BestProbeIsEdge && State.Edge[State.BestProbe] == kEdgeUnknown) {
             const int e = State.BestProbe;
             if (!Hint.Edge.empty()) first = Hint.Edge[static_cast<size_t>(e)];
             else first = Random != nullptr && Random->Chance(30) ? kEdgeOff : kEdgeOn;
             return TDecision{State.TrailSize(), true, e, first == kEdgeOn ? kEdgeOff : kEdgeOn};
         }
-        if (State.BestProbe >= 0 && !State.BestProbeIsEdge && State.Cell[State.BestProbe] == kCellUnknown) {
+        if (LookAheadChoice && State.BestProbe >= 0 && !State.BestProbeIsEdge && State.Cell[State.BestProbe] == kCellUnknown) {
             const int cell = State.BestProbe;
             if (!Hint.Cell.empty()) first = Hint.Cell[static_cast<size_t>(cell)];
             else first = Random != nullptr && Random->Chance(50) ? kCellGreen : kCellLoop;
@@ -76,6 +82,7 @@ private:
     const TSearchState& State;
     TRandom* Random;
     const THint& Hint;
+    bool LookAheadChoice;  // take the look-ahead's best choice when there is one
     std::vector<int> Ends, Cells;
 
     // Keeps the cells of the lowest score seen; without randomness only the
@@ -131,10 +138,10 @@ namespace {
 // end of its tree or reached the cap; false when it hit its node limit. The
 // state is back where it started afterwards.
 bool RunOnce(TSearchState& state, const TPuzzle& puzzle, int cap, uint64_t limit, TRandom* random, const THint& hint,
-             TSolveResult& result)
+             bool lookAheadChoice, TSolveResult& result)
 {
     const size_t root = state.TrailSize();
-    TBrancher brancher(state, random, hint);
+    TBrancher brancher(state, random, hint, lookAheadChoice);
     std::vector<TDecision> stack;
     uint64_t nodes = 0;
     bool finished = true;
@@ -210,8 +217,13 @@ TSolveResult RunSearch(TSearchState& state, const TPuzzle& puzzle, const TSearch
         }
     }
     TRandom* random = control.Random;
+    // The choice the look-ahead rates best settles clued problems soonest;
+    // on open boards (hardly any clues, as while composing), extending the
+    // loop's ends finds solutions far sooner, and the runs take turns.
+    const bool open = puzzle.ClueCount() * kOpenBoardShare < puzzle.Rows * puzzle.Cols;
     uint64_t allowance = 64;
     for (int run = 0;; ++run) {
+        const bool lookAheadChoice = !open || run % 2 == 0;
         uint64_t limit = allowance;
         if (control.NodeLimit != 0) {
             const uint64_t left = control.NodeLimit > result.Nodes ? control.NodeLimit - result.Nodes : 0;
@@ -221,10 +233,11 @@ TSolveResult RunSearch(TSearchState& state, const TPuzzle& puzzle, const TSearch
             }
             limit = std::min(limit, left);
         }
-        if (RunOnce(state, puzzle, control.Cap, limit, run == 0 ? control.Random : (random ? random : &ownRandom), hint, result)) {
+        if (RunOnce(state, puzzle, control.Cap, limit, run == 0 ? control.Random : (random ? random : &ownRandom), hint,
+                    lookAheadChoice, result)) {
             break;
         }
-        allowance *= 2;
+        if (!open || !lookAheadChoice) allowance *= 2;
     }
     return result;
 }
