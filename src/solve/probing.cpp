@@ -88,7 +88,8 @@ bool TSearchState::ProbeAround(size_t since, bool& changed)
             changed = true;
         }
         if ((isEdge ? Edge[index] : Cell[index]) != 0) return true;
-        const long score = static_cast<long>(reach[0] + 1) * (reach[1] + 1);
+        long score = static_cast<long>(reach[0] + 1) * (reach[1] + 1);
+        if (ProbeRandom != nullptr) score = score * (64 + ProbeRandom->Below(64));
         if (score > bestScore) {
             bestScore = score;
             BestProbe = index;

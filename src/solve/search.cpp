@@ -138,11 +138,18 @@ namespace {
 // end of its tree or reached the cap; false when it hit its node limit. The
 // state is back where it started afterwards.
 bool RunOnce(TSearchState& state, const TPuzzle& puzzle, int cap, uint64_t limit, TRandom* random, const THint& hint,
-             bool lookAheadChoice, TSolveResult& result)
+             bool lookAheadChoice, int deepDepth, TSolveResult& result)
 {
     const size_t root = state.TrailSize();
+    // The root's own choice, not one left over from an earlier run.
+    state.ProbeRandom = random;
+    if (!state.Propagate()) {
+        state.ProbeRandom = nullptr;
+        return true;
+    }
     TBrancher brancher(state, random, hint, lookAheadChoice);
     std::vector<TDecision> stack;
+    int cursor = -1;
     uint64_t nodes = 0;
     bool finished = true;
     bool ok = true;
@@ -158,6 +165,11 @@ bool RunOnce(TSearchState& state, const TPuzzle& puzzle, int cap, uint64_t limit
                 if (++result.Count >= cap) break;
             }
             ok = false;
+        }
+        if (ok && static_cast<int>(stack.size()) <= deepDepth) {
+            const int r = state.ProbeDeep(cursor);
+            if (r < 0) ok = false;
+            if (r != 0) continue;
         }
         if (ok) {
             if (limit != 0 && nodes >= limit) {
@@ -183,6 +195,7 @@ bool RunOnce(TSearchState& state, const TPuzzle& puzzle, int cap, uint64_t limit
     }
     state.Undo(root);
     state.ClearQueues();
+    state.ProbeRandom = nullptr;
     result.Nodes += nodes;
     return finished;
 }
@@ -234,7 +247,7 @@ TSolveResult RunSearch(TSearchState& state, const TPuzzle& puzzle, const TSearch
             limit = std::min(limit, left);
         }
         if (RunOnce(state, puzzle, control.Cap, limit, run == 0 ? control.Random : (random ? random : &ownRandom), hint,
-                    lookAheadChoice, result)) {
+                    lookAheadChoice, open ? -1 : control.DeepProbeDepth, result)) {
             break;
         }
         if (!open || !lookAheadChoice) allowance *= 2;

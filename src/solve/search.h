@@ -16,6 +16,11 @@ struct TSearchControl {
     // Set: try the values of this solution first (of the same board size),
     // so that the solution found stays close to it.
     const TSolution* Hint = nullptr;
+    // Nodes at this depth or shallower try every cell with the whole
+    // propagation before branching (TSearchState::ProbeDeep); -1: none.
+    // Never on open boards, where nearly nothing fails and the trials
+    // would only cost time.
+    int DeepProbeDepth = -1;
 };
 
 // Searches from the state as it is (assignments made and not yet

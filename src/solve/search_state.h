@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "solve/puzzle.h"
+#include "solve/random.h"
 #include "solve/solver.h"
 
 enum : uint8_t { kCellUnknown = 0, kCellLoop = 1, kCellGreen = 2, kCellBlocked = 3 };
@@ -52,6 +53,9 @@ public:
     // the most, or -1.
     int BestProbe = -1;
     bool BestProbeIsEdge = false;
+    // Set: the ratings of the trials are shaken a little, so that a search
+    // started over branches on other choices.
+    TRandom* ProbeRandom = nullptr;
     // A loop on a square grid alternates between the two colours of a
     // chessboard, so it holds as many cells of each: counts per colour.
     int LoopOfColour[2] = {0, 0};
@@ -86,6 +90,11 @@ public:
     // trials concentrate on what changed after it; kProbeAll tries all.
     static constexpr size_t kProbeAll = static_cast<size_t>(-1);
     bool Propagate(size_t since = kProbeAll);
+    // Looking further ahead than Propagate: a cell one of whose values
+    // fails under the whole of Propagate must take the other. Tries the
+    // cells round the board from cursor on and stops at the first it
+    // decides: 1 then, 0 when none is decided, -1 on a contradiction.
+    int ProbeDeep(int& cursor);
     // The local rules alone, to their fixpoint.
     bool PropagateLocal();
 

@@ -10,6 +10,9 @@ TSolveResult SolvePuzzle(const TPuzzle& puzzle, const TSolveOptions& options)
     TSearchControl control;
     control.Cap = options.Cap;
     control.NodeLimit = options.NodeLimit;
+    // Clued problems mostly hinge on a few cells the deep trials find at
+    // the root; deeper down they would cost more than they save.
+    control.DeepProbeDepth = 0;
     return RunSearch(state, puzzle, control);
 }
 

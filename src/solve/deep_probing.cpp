@@ -1,0 +1,40 @@
+// Some problems hinge on a cell whose wrong value shows only after the
+// connectivity test and the one-step look-ahead have both had their say:
+// the local trials of Propagate pass it, and a search that branches
+// elsewhere first may wander through a huge tree before it meets it.
+// Trying each cell's values with the whole of Propagate finds such cells;
+// on clued problems it mostly settles the board without any branching.
+
+#include "solve/search_state.h"
+
+int TSearchState::ProbeDeep(int& cursor)
+{
+    // A trial's propagation sets the branching choice; the state's own must
+    // survive the trials that change nothing.
+    const int best = BestProbe;
+    const bool bestIsEdge = BestProbeIsEdge;
+    const int cells = Rows * Cols;
+    for (int n = 0; n < cells; ++n) {
+        // Going on from where the last scan stopped: the cells just passed
+        // over were tried a moment ago.
+        cursor = (cursor + 1) % cells;
+        const int p = CellIndex(cursor / Cols, cursor % Cols);
+        if (Cell[p] != kCellUnknown) continue;
+        for (uint8_t value : {kCellGreen, kCellLoop}) {
+            const size_t mark = Trail.size();
+            bool ok = SetCell(p, value);
+            if (ok) ok = Propagate(mark);
+            else ClearQueues();
+            Undo(mark);
+            if (ok) continue;
+            if (!SetCell(p, value == kCellGreen ? kCellLoop : kCellGreen)) {
+                ClearQueues();
+                return -1;
+            }
+            return Propagate(mark) ? 1 : -1;
+        }
+    }
+    BestProbe = best;
+    BestProbeIsEdge = bestIsEdge;
+    return 0;
+}
