@@ -51,6 +51,19 @@ bool SettleLoop(TDesign& design, int greenPercent, TRandom& random);
 // trying the design's own course first; their Green is the design's.
 TSolveResult LoopsThrough(const TDesign& design, int cap, uint64_t nodeLimit);
 
+// From this many cells on, a search for a second solution (or a second
+// loop) takes too long to run after every change; the composer then works
+// with what the rules alone decide, which proves one solution as well.
+inline constexpr int kRulesBoardCells = 600;
+
+// The cells (row-major indices) that the rules and the look-ahead leave
+// open on the puzzle: undecided, or on the loop with a segment undecided.
+// False when the rules find the puzzle contradictory.
+bool OpenCellsByRules(const TPuzzle& puzzle, std::vector<int>& open);
+
+// The given cells grouped into pieces of orthogonal neighbours.
+std::vector<std::vector<int>> GroupCells(int rows, int cols, const std::vector<int>& cells);
+
 // A random loop over the board; the cells off it are all "green", side by
 // side or not. Needs a board of at least 2 x 2.
 bool RandomDesign(int rows, int cols, TRandom& random, TDesign& design);

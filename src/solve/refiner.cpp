@@ -40,6 +40,7 @@ TSolveResult TRefiner::SolveNear(const TPuzzle& puzzle, const TSolution& intende
 
 bool TRefiner::Refine()
 {
+    if (Design.Rows * Design.Cols >= kRulesBoardCells && Options.ClueCount == 0 && !Options.AllArrows) return RefineByRules();
     const int rounds = 2 * Design.Rows * Design.Cols;
     bool minimized = false;
     for (int round = 0; round < rounds; ++round) {

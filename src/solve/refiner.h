@@ -3,6 +3,8 @@
 // solver finds a rival solution, it changes the clues so that the rival
 // breaks one of them, keeping the design itself a solution.
 
+#include <vector>
+
 #include "solve/design.h"
 #include "solve/generator.h"
 #include "solve/random.h"
@@ -34,4 +36,10 @@ private:
     void MinimizePass();
     bool StillUnique(int repairs);
     bool AllArrowsUsed() const;
+    // Large boards: clues are added where the rules leave the board open
+    // until they decide all of it, then left out again where they still do.
+    bool RefineByRules();
+    bool AddCluesInto(const std::vector<std::vector<int>>& pieces);
+    void MinimizeByRules();
+    bool DecidedByRulesAlone() const;
 };

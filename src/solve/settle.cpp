@@ -10,25 +10,61 @@
 #include "solve/design.h"
 #include "solve/search.h"
 
-TSolveResult LoopsThrough(const TDesign& design, int cap, uint64_t nodeLimit)
+namespace {
+
+// The design with every cell off the loop blocked (a clue that counts
+// nothing), so that only the course of the loop is left to find.
+TPuzzle CellsOnly(const TDesign& design)
 {
     TPuzzle puzzle(design.Rows, design.Cols);
     for (size_t k = 0; k < design.Kind.size(); ++k) {
         if (design.Kind[k] == kDesignLoop) continue;
         puzzle.Cells[k].Clue = true;
-        puzzle.Cells[k].Arrow = '?';  // counts nothing
+        puzzle.Cells[k].Arrow = '?';
     }
+    return puzzle;
+}
+
+bool SetAllOnLoop(TSearchState& state)
+{
+    for (int i = 0; i < state.Rows; ++i) {
+        for (int j = 0; j < state.Cols; ++j) {
+            const int p = state.CellIndex(i, j);
+            if (state.Cell[p] == kCellUnknown && !state.SetCell(p, kCellLoop)) return false;
+        }
+    }
+    return true;
+}
+
+// The loop cells next to a segment the rules leave open when every cell's
+// kind is fixed; none when the rules alone find the design's loop. False
+// when they find no loop at all.
+bool OpenCourse(const TDesign& design, std::vector<int>& open)
+{
+    open.clear();
+    const TPuzzle puzzle = CellsOnly(design);
+    TSearchState state(puzzle);
+    if (!SetAllOnLoop(state) || !state.Propagate()) return false;
+    if (state.Solved()) return true;
+    for (int i = 0; i < design.Rows; ++i) {
+        for (int j = 0; j < design.Cols; ++j) {
+            if (state.OpenCount[state.CellIndex(i, j)] > 0) open.push_back(i * design.Cols + j);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+TSolveResult LoopsThrough(const TDesign& design, int cap, uint64_t nodeLimit)
+{
+    const TPuzzle puzzle = CellsOnly(design);
     TSearchState state(puzzle);
     // With every cell fixed, the local rules narrow a loop down well; the
     // look-ahead and the connectivity test would cost more than they save.
     state.LookAhead = false;
     state.CutChecks = false;
-    for (int i = 0; i < design.Rows; ++i) {
-        for (int j = 0; j < design.Cols; ++j) {
-            const int p = state.CellIndex(i, j);
-            if (state.Cell[p] == kCellUnknown && !state.SetCell(p, kCellLoop)) return TSolveResult{};
-        }
-    }
+    if (!SetAllOnLoop(state)) return TSolveResult{};
     const TSolution hint = design.ToSolution();
     TSearchControl control;
     control.Cap = cap;
@@ -144,29 +180,50 @@ std::vector<int> Surroundings(const TDesign& design, const std::vector<int>& cel
 bool SettleLoop(TDesign& design, int greenPercent, TRandom& random)
 {
     const int cells = design.Rows * design.Cols;
+    const bool byRules = cells >= kRulesBoardCells;
     for (int round = 0; round < cells; ++round) {
-        const TSolveResult result = LoopsThrough(design, 2, 20000);
-        if (!result.Complete || result.Count == 0) return false;
-        if (result.Count == 2) {
-            // A cell where the two courses part, taken off the loop, forbids
-            // one of them.
-            const TSolution intended = design.ToSolution();
-            const TSolution& rival = result.Solutions[0] == intended ? result.Solutions[1] : result.Solutions[0];
-            // Green cells are wanted; clue cells only where no green fits.
-            const std::vector<int> parting = CourseDifference(intended, rival);
-            if (TakeOffLoop(design, parting, false, random, 24) || TakeOffLoop(design, parting, true, random, 24)) continue;
-            // Around the parting, where green cells may be too close: a cell
-            // next to it stops the rival course as well when the loop is
-            // routed anew.
-            if (!TakeOffLoop(design, Surroundings(design, parting), true, random, 48)) return false;
-            continue;
+        if (byRules) {
+            // Every place the rules leave open is mended in the same round.
+            std::vector<int> open;
+            if (!OpenCourse(design, open)) return false;
+            if (!open.empty()) {
+                bool mended = false;
+                for (const std::vector<int>& piece : GroupCells(design.Rows, design.Cols, open)) {
+                    mended = TakeOffLoop(design, piece, false, random, 24) || TakeOffLoop(design, piece, true, random, 24) ||
+                             TakeOffLoop(design, Surroundings(design, piece), true, random, 48) || mended;
+                }
+                if (!mended) return false;
+                continue;
+            }
+        } else {
+            const TSolveResult result = LoopsThrough(design, 2, 20000);
+            if (!result.Complete || result.Count == 0) return false;
+            if (result.Count == 2) {
+                // A cell where the two courses part, taken off the loop,
+                // forbids one of them.
+                const TSolution intended = design.ToSolution();
+                const TSolution& rival = result.Solutions[0] == intended ? result.Solutions[1] : result.Solutions[0];
+                // Green cells are wanted; clue cells only where no green fits.
+                const std::vector<int> parting = CourseDifference(intended, rival);
+                if (TakeOffLoop(design, parting, false, random, 24) || TakeOffLoop(design, parting, true, random, 24)) continue;
+                // Around the parting, where green cells may be too close: a
+                // cell next to it stops the rival course as well when the
+                // loop is routed anew.
+                if (!TakeOffLoop(design, Surroundings(design, parting), true, random, 48)) return false;
+                continue;
+            }
         }
         if (design.Count(kDesignGreen) * 100 >= greenPercent * cells) return true;
         std::vector<int> loopCells;
         for (int k = 0; k < cells; ++k) {
             if (CanTurnGreen(design, k)) loopCells.push_back(k);
         }
-        if (!TakeOffLoop(design, loopCells, false, random, 24)) return true;
+        // A large board takes several cells off per round, far apart as the
+        // random order leaves them.
+        const int takes = byRules ? std::max(1, cells / 400) : 1;
+        int taken = 0;
+        for (int t = 0; t < takes; ++t) taken += TakeOffLoop(design, loopCells, false, random, 24);
+        if (taken == 0) return true;
     }
     return false;
 }

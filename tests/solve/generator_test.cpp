@@ -36,7 +36,9 @@ TEST(Generator, ProblemsHaveOneSolutionThatTheGameAccepts)
         int Rows, Cols, MaxNumber;
         uint64_t Seed;
     };
-    for (const TCase& c : {TCase{10, 10, 9, 1}, TCase{10, 10, 9, 2}, TCase{7, 12, 9, 3}, TCase{12, 6, 2, 4}, TCase{2, 2, 9, 5}}) {
+    for (const TCase& c : {TCase{10, 10, 9, 1}, TCase{10, 10, 9, 2}, TCase{7, 12, 9, 3}, TCase{12, 6, 2, 4}, TCase{2, 2, 9, 5},
+                          // Large boards, composed by what the rules decide.
+                          TCase{25, 25, 9, 6}, TCase{20, 31, 3, 7}}) {
         TGenerateOptions options;
         options.Rows = c.Rows;
         options.Cols = c.Cols;

@@ -1,0 +1,53 @@
+// What the rules leave open on a large board, for the composer: where it
+// must add a clue (or change the loop) before the problem has one solution.
+
+#include <algorithm>
+
+#include "solve/design.h"
+#include "solve/search_state.h"
+
+bool OpenCellsByRules(const TPuzzle& puzzle, std::vector<int>& open)
+{
+    open.clear();
+    TSearchState state(puzzle);
+    if (!state.Consistent() || !state.Propagate()) return false;
+    if (state.Solved()) return true;
+    for (int i = 0; i < puzzle.Rows; ++i) {
+        for (int j = 0; j < puzzle.Cols; ++j) {
+            const int p = state.CellIndex(i, j);
+            const uint8_t c = state.Cell[p];
+            if (c == kCellUnknown || (c == kCellLoop && state.OpenCount[p] > 0)) open.push_back(i * puzzle.Cols + j);
+        }
+    }
+    return true;
+}
+
+std::vector<std::vector<int>> GroupCells(int rows, int cols, const std::vector<int>& cells)
+{
+    std::vector<int> piece(static_cast<size_t>(rows) * cols, -2);  // -2: not given
+    for (int c : cells) piece[static_cast<size_t>(c)] = -1;
+    std::vector<std::vector<int>> groups;
+    std::vector<int> stack;
+    for (int c : cells) {
+        if (piece[static_cast<size_t>(c)] != -1) continue;
+        const int id = static_cast<int>(groups.size());
+        groups.emplace_back();
+        piece[static_cast<size_t>(c)] = id;
+        stack.push_back(c);
+        while (!stack.empty()) {
+            const int p = stack.back();
+            stack.pop_back();
+            groups.back().push_back(p);
+            const int i = p / cols, j = p % cols;
+            const int next[4][2] = {{i - 1, j}, {i + 1, j}, {i, j - 1}, {i, j + 1}};
+            for (const auto& n : next) {
+                if (n[0] < 0 || n[0] >= rows || n[1] < 0 || n[1] >= cols) continue;
+                const int q = n[0] * cols + n[1];
+                if (piece[static_cast<size_t>(q)] != -1) continue;
+                piece[static_cast<size_t>(q)] = id;
+                stack.push_back(q);
+            }
+        }
+    }
+    return groups;
+}
