@@ -7,14 +7,14 @@
 
 #include "solve/search_state.h"
 
-int TSearchState::ProbeDeep(int& cursor)
+int TSearchState::ProbeDeep(int& cursor, const std::atomic<bool>* cancel)
 {
     // A trial's propagation sets the branching choice; the state's own must
     // survive the trials that change nothing.
     const int best = BestProbe;
     const bool bestIsEdge = BestProbeIsEdge;
     const int cells = Rows * Cols;
-    for (int n = 0; n < cells; ++n) {
+    for (int n = 0; n < cells && !(cancel != nullptr && cancel->load(std::memory_order_relaxed)); ++n) {
         // Going on from where the last scan stopped: the cells just passed
         // over were tried a moment ago.
         cursor = (cursor + 1) % cells;

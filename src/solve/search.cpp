@@ -1,6 +1,7 @@
 #include "solve/search.h"
 
 #include <algorithm>
+#include <atomic>
 #include <vector>
 
 namespace {
@@ -138,7 +139,7 @@ namespace {
 // end of its tree or reached the cap; false when it hit its node limit. The
 // state is back where it started afterwards.
 bool RunOnce(TSearchState& state, const TPuzzle& puzzle, int cap, uint64_t limit, TRandom* random, const THint& hint,
-             bool lookAheadChoice, int deepDepth, TSolveResult& result)
+             bool lookAheadChoice, const std::atomic<bool>* cancel, TSolveResult& result)
 {
     const size_t root = state.TrailSize();
     // The root's own choice, not one left over from an earlier run.
@@ -149,7 +150,6 @@ bool RunOnce(TSearchState& state, const TPuzzle& puzzle, int cap, uint64_t limit
     }
     TBrancher brancher(state, random, hint, lookAheadChoice);
     std::vector<TDecision> stack;
-    int cursor = -1;
     uint64_t nodes = 0;
     bool finished = true;
     bool ok = true;
@@ -166,13 +166,8 @@ bool RunOnce(TSearchState& state, const TPuzzle& puzzle, int cap, uint64_t limit
             }
             ok = false;
         }
-        if (ok && static_cast<int>(stack.size()) <= deepDepth) {
-            const int r = state.ProbeDeep(cursor);
-            if (r < 0) ok = false;
-            if (r != 0) continue;
-        }
         if (ok) {
-            if (limit != 0 && nodes >= limit) {
+            if ((limit != 0 && nodes >= limit) || (cancel != nullptr && cancel->load(std::memory_order_relaxed))) {
                 finished = false;
                 break;
             }
@@ -234,6 +229,16 @@ TSolveResult RunSearch(TSearchState& state, const TPuzzle& puzzle, const TSearch
     // on open boards (hardly any clues, as while composing), extending the
     // loop's ends finds solutions far sooner, and the runs take turns.
     const bool open = puzzle.ClueCount() * kOpenBoardShare < puzzle.Rows * puzzle.Cols;
+    // What the deep trials decide holds for every solution, so it is done
+    // once, before the runs, and kept by all of them.
+    if (control.DeepProbe && !open) {
+        int cursor = -1;
+        for (;;) {
+            const int r = state.ProbeDeep(cursor, control.Cancel);
+            if (r < 0) return result;
+            if (r == 0) break;
+        }
+    }
     uint64_t allowance = 64;
     for (int run = 0;; ++run) {
         const bool lookAheadChoice = !open || run % 2 == 0;
@@ -247,7 +252,11 @@ TSolveResult RunSearch(TSearchState& state, const TPuzzle& puzzle, const TSearch
             limit = std::min(limit, left);
         }
         if (RunOnce(state, puzzle, control.Cap, limit, run == 0 ? control.Random : (random ? random : &ownRandom), hint,
-                    lookAheadChoice, open ? -1 : control.DeepProbeDepth, result)) {
+                    lookAheadChoice, control.Cancel, result)) {
+            break;
+        }
+        if (control.Cancel != nullptr && control.Cancel->load(std::memory_order_relaxed)) {
+            result.Complete = false;
             break;
         }
         if (!open || !lookAheadChoice) allowance *= 2;

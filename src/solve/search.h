@@ -3,6 +3,7 @@
 // and by the generator (which fixes some cells first and wants a random
 // solution rather than the first in a fixed order).
 
+#include <atomic>
 #include <cstdint>
 
 #include "solve/random.h"
@@ -16,11 +17,11 @@ struct TSearchControl {
     // Set: try the values of this solution first (of the same board size),
     // so that the solution found stays close to it.
     const TSolution* Hint = nullptr;
-    // Nodes at this depth or shallower try every cell with the whole
-    // propagation before branching (TSearchState::ProbeDeep); -1: none.
-    // Never on open boards, where nearly nothing fails and the trials
-    // would only cost time.
-    int DeepProbeDepth = -1;
+    // Before branching at all, try every cell with the whole propagation
+    // (TSearchState::ProbeDeep). Never on open boards, where nearly nothing
+    // fails and the trials would only cost time.
+    bool DeepProbe = false;
+    const std::atomic<bool>* Cancel = nullptr;  // see TSolveOptions
 };
 
 // Searches from the state as it is (assignments made and not yet

@@ -9,6 +9,7 @@
 // has four neighbours; the padding and the clue cells are "blocked". Edge 2p
 // joins cell p to its right neighbour, edge 2p+1 to the cell below.
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -93,8 +94,9 @@ public:
     // Looking further ahead than Propagate: a cell one of whose values
     // fails under the whole of Propagate must take the other. Tries the
     // cells round the board from cursor on and stops at the first it
-    // decides: 1 then, 0 when none is decided, -1 on a contradiction.
-    int ProbeDeep(int& cursor);
+    // decides: 1 then, 0 when none is decided (or cancel was set), -1 on a
+    // contradiction.
+    int ProbeDeep(int& cursor, const std::atomic<bool>* cancel);
     // The local rules alone, to their fixpoint.
     bool PropagateLocal();
 

@@ -10,9 +10,11 @@ TSolveResult SolvePuzzle(const TPuzzle& puzzle, const TSolveOptions& options)
     TSearchControl control;
     control.Cap = options.Cap;
     control.NodeLimit = options.NodeLimit;
-    // Clued problems mostly hinge on a few cells the deep trials find at
-    // the root; deeper down they would cost more than they save.
-    control.DeepProbeDepth = 0;
+    control.Cancel = options.Cancel;
+    // Clued problems mostly hinge on a few cells the deep trials find. They
+    // take no branchings, so a search held to a few of them (a quick first
+    // try) goes without.
+    control.DeepProbe = options.NodeLimit == 0;
     return RunSearch(state, puzzle, control);
 }
 

@@ -14,6 +14,7 @@
 //     TSolveResult r = SolveBoard(game.Board);
 //     if (r.Count == 0) ... no solution; == 1 exactly one; == 2 several.
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -41,6 +42,9 @@ std::vector<TGridPos> LoopSegments(const TSolution& solution);
 struct TSolveOptions {
     int Cap = 2;             // stop after this many solutions (1 or 2 make sense)
     uint64_t NodeLimit = 0;  // give up after this many branchings; 0: never
+    // Set from another thread to true: the search gives up soon after (the
+    // result is then not Complete).
+    const std::atomic<bool>* Cancel = nullptr;
 };
 
 struct TSolveResult {

@@ -2,10 +2,21 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QEventLoop>
+#include <QProgressDialog>
+#include <atomic>
+#include <thread>
 
 #include "solve/solver.h"
 #include "ui/dialogs.h"
 #include "ui/form_main.h"
+
+namespace {
+
+// Most problems are settled within this many branchings, in a blink.
+constexpr uint64_t kQuickNodes = 2000;
+
+}  // namespace
 
 QString SolutionCountText(int count)
 {
@@ -16,9 +27,33 @@ QString SolutionCountText(int count)
 
 void TFormMain::ButtonCheckSolutionsClick()
 {
-    // The search runs on the GUI thread; a large board may take a moment.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const TSolveResult result = SolveBoard(Game.Board);
+    TSolveOptions quick;
+    quick.NodeLimit = kQuickNodes;
+    TSolveResult result = SolveBoard(Game.Board, quick);
     QApplication::restoreOverrideCursor();
+    if (!result.Complete) {
+        // A long search runs beside the window, which stays painted, and
+        // the composer may give it up.
+        const TBoard board = Game.Board;
+        std::atomic<bool> cancel{false};
+        TSolveOptions options;
+        options.Cancel = &cancel;
+        QProgressDialog progress(QStringLiteral("解を調べています…"), QStringLiteral("中止"), 0, 0, this);
+        progress.setWindowTitle(QStringLiteral("解の確認"));
+        progress.setWindowModality(Qt::ApplicationModal);
+        progress.setMinimumDuration(0);
+        QEventLoop loop;
+        connect(&progress, &QProgressDialog::canceled, &loop, [&cancel] { cancel = true; });
+        std::thread worker([&] {
+            result = SolveBoard(board, options);
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        progress.show();
+        loop.exec();
+        worker.join();
+        progress.hide();
+        if (!result.Complete) return;
+    }
     Dialogs().ShowInformation(SolutionCountText(result.Count));
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <random>
 
@@ -175,6 +176,11 @@ TEST(Solver, SeveralSolutionsAndTheCap)
     tight.NodeLimit = 1;
     const TSolveResult stopped = SolvePuzzle(TPuzzle(20, 20), tight);
     EXPECT_FALSE(stopped.Complete);
+    // So does a cancel request.
+    std::atomic<bool> cancel{true};
+    TSolveOptions cancelled;
+    cancelled.Cancel = &cancel;
+    EXPECT_FALSE(SolvePuzzle(TPuzzle(20, 20), cancelled).Complete);
 }
 
 TEST(Solver, ReadsTheCluesOfABoardAndIgnoresTheGameOnIt)
