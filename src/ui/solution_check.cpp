@@ -14,7 +14,7 @@
 namespace {
 
 // Most problems are settled within this many branchings, in a blink.
-constexpr uint64_t kQuickNodes = 2000;
+constexpr uint64_t kQuickNodes = 500;
 
 }  // namespace
 

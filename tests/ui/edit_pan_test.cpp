@@ -6,7 +6,11 @@
 #include <QScrollBar>
 #include <QSlider>
 
+#include <QProgressDialog>
+#include <QTimer>
+
 #include "ui/clue_choice_place.h"
+#include "under_clued_problem.h"
 #include "window_fixture.h"
 
 namespace {
@@ -111,6 +115,38 @@ TEST_F(TWindowTest, ComposesChecksSavesAndReopensAProblem)
     Dialogs->Answers.push_back(true);
     EXPECT_TRUE(Form->close());
     EXPECT_EQ(Dialogs->Questions.size(), asked + 2);
+}
+
+TEST_F(TWindowTest, ALongSolutionCheckShowsItsProgressAndCanBeStopped)
+{
+    const QString path = Path(Folder, "Open.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kUnderCluedProblem);
+    file.close();
+    ChooseMode(0);
+    Dialogs->OpenAnswers.push_back(path);
+    QTest::mouseClick(Form->ButtonOpen, Qt::LeftButton);
+    ASSERT_EQ(Game().Board.Rows, 31);
+    ASSERT_EQ(Game().Board.Cols, 45);
+
+    bool shown = false;
+    QTimer::singleShot(300, Form.get(), [&] {
+        auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+        if (progress == nullptr) return;
+        shown = progress->isVisible();
+        auto* stop = progress->findChild<QPushButton*>();
+        ASSERT_NE(stop, nullptr);
+        EXPECT_EQ(stop->text(), QStringLiteral("中止"));
+        QTest::mouseClick(stop, Qt::LeftButton);
+    });
+    QTest::mouseClick(Form->ButtonCheckSolutions, Qt::LeftButton);
+    EXPECT_TRUE(shown);
+    // Stopped: no answer is claimed, and the window goes on as before.
+    EXPECT_TRUE(Dialogs->Informations.isEmpty());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(Game().Board.Rows, 31);
+    EXPECT_TRUE(Form->ButtonCheckSolutions->isEnabled());
 }
 
 TEST_F(TWindowTest, CtrlDragAndArrowKeysPanWithoutMakingMoves)
