@@ -48,8 +48,8 @@ void TSearchState::MarkProbeCells(size_t since)
             if (c < 0 || Seen[c] == ProbeStamp) continue;
             Seen[c] = ProbeStamp;
             const int row = c / Width, col = c % Width;
-            for (int y = std::max(1, row - 2); y <= std::min(Rows, row + 2); ++y) {
-                for (int x = std::max(1, col - 2); x <= std::min(Cols, col + 2); ++x) mark(y * Width + x);
+            for (int y = std::max(1, row - ProbeRadius); y <= std::min(Rows, row + ProbeRadius); ++y) {
+                for (int x = std::max(1, col - ProbeRadius); x <= std::min(Cols, col + ProbeRadius); ++x) mark(y * Width + x);
             }
             if (entry.Kind != kTrailCell) continue;
             for (int slot = 0; slot < 4; ++slot) {

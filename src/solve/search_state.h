@@ -134,6 +134,13 @@ private:
     // Scratch of the look-ahead.
     int ProbeStamp = 0;
     std::vector<int> CellMarked, Seen, EdgeTried;
+    // Scratch of the deep trials: per cell and value, the scan in which the
+    // value was set by a trial that passed.
+    std::vector<int> DeepPassed;
+    int DeepScan = 0;
+    // How far around a change the look-ahead tries cells again.
+    static constexpr int kProbeRadius = 2;
+    int ProbeRadius = kProbeRadius;
     bool ConsistentClues = true;
 
     void BuildStretches(const TPuzzle& puzzle);
