@@ -9,14 +9,9 @@
 
 int TSearchState::ProbeDeep(int& cursor, const std::atomic<bool>* cancel)
 {
-    // A trial's propagation sets the branching choice; the state's own must
-    // survive the trials that change nothing.
-    const int best = BestProbe;
-    const bool bestIsEdge = BestProbeIsEdge;
     const int cells = Rows * Cols;
     // A value that another trial's propagation set without failing would
     // fail on its own no sooner: it is not tried again in this scan.
-    if (DeepPassed.empty()) DeepPassed.assign(2 * Cell.size(), 0);
     ++DeepScan;
     for (int n = 0; n < cells && !(cancel != nullptr && cancel->load(std::memory_order_relaxed)); ++n) {
         // Going on from where the last scan stopped: the cells just passed
@@ -50,7 +45,5 @@ int TSearchState::ProbeDeep(int& cursor, const std::atomic<bool>* cancel)
             return Propagate(mark) ? 1 : -1;
         }
     }
-    BestProbe = best;
-    BestProbeIsEdge = bestIsEdge;
     return 0;
 }

@@ -142,7 +142,8 @@ bool RunOnce(TSearchState& state, const TPuzzle& puzzle, int cap, uint64_t limit
              bool lookAheadChoice, const std::atomic<bool>* cancel, TSolveResult& result)
 {
     const size_t root = state.TrailSize();
-    // The root's own choice, not one left over from an earlier run.
+    // The root's own choice, not one left over from an earlier run or from
+    // the deep trials.
     state.ProbeRandom = random;
     if (!state.Propagate()) {
         state.ProbeRandom = nullptr;

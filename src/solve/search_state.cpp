@@ -18,6 +18,7 @@ TSearchState::TSearchState(const TPuzzle& puzzle)
     for (std::vector<int>* scratch : {&Discovered, &Low, &Parent, &LoopsBelow, &OrderPos, &SubtreeEnd, &CellMarked, &Seen}) {
         scratch->assign(cells, 0);
     }
+    DeepPassed.assign(2 * cells, 0);
     for (int i = 0; i < Rows; ++i) {
         for (int j = 0; j < Cols; ++j) {
             if (puzzle.At(i, j).Clue) continue;
@@ -274,35 +275,27 @@ bool TSearchState::CheckStretch(int s)
         return Cell[cells[k]] == kCellUnknown && (k == 0 || Cell[cells[k - 1]] != kCellGreen) &&
                (k + 1 == length || Cell[cells[k + 1]] != kCellGreen);
     };
-    int most = 0;
-    for (int k = 0; k < length;) {
-        if (!isFree(k)) {
-            ++k;
-            continue;
-        }
-        int run = 0;
+    // Moves k to the start of the next run of free cells at or after it and
+    // measures the run; false when there is none. Freedom is looked at as
+    // the scan goes, after what earlier runs have set.
+    auto nextRun = [&](int& k, int& run) {
+        while (k < length && !isFree(k)) ++k;
+        run = 0;
         while (k + run < length && isFree(k + run)) ++run;
-        most += (run + 1) / 2;
-        k += run;
-    }
+        return run > 0;
+    };
+    int most = 0;
+    for (int k = 0, run = 0; nextRun(k, run); k += run) most += (run + 1) / 2;
     const int missing = stretch.Need - stretch.Greens;
     if (most < missing) return false;
     if (most > missing) return true;
     // Every run must take its most: a run of odd length has one way only,
     // green at both ends and every second cell.
-    for (int k = 0; k < length;) {
-        if (!isFree(k)) {
-            ++k;
-            continue;
+    for (int k = 0, run = 0; nextRun(k, run); k += run) {
+        if (run % 2 == 0) continue;
+        for (int t = 0; t < run; ++t) {
+            if (!SetCell(cells[k + t], t % 2 == 0 ? kCellGreen : kCellLoop)) return false;
         }
-        int run = 0;
-        while (k + run < length && isFree(k + run)) ++run;
-        if (run % 2 == 1) {
-            for (int t = 0; t < run; ++t) {
-                if (!SetCell(cells[k + t], t % 2 == 0 ? kCellGreen : kCellLoop)) return false;
-            }
-        }
-        k += run;
     }
     return true;
 }

@@ -95,7 +95,8 @@ public:
     // fails under the whole of Propagate must take the other. Tries the
     // cells round the board from cursor on and stops at the first it
     // decides: 1 then, 0 when none is decided (or cancel was set), -1 on a
-    // contradiction.
+    // contradiction. The branching choice (BestProbe) is left as the last
+    // trial set it: the search works it out again before it branches.
     int ProbeDeep(int& cursor, const std::atomic<bool>* cancel);
     // The local rules alone, to their fixpoint.
     bool PropagateLocal();
