@@ -29,6 +29,24 @@ int TDesign::Count(uint8_t kind) const
     return n;
 }
 
+std::vector<int> TDesign::CellsOf(uint8_t kind) const
+{
+    std::vector<int> cells;
+    for (size_t k = 0; k < Kind.size(); ++k) {
+        if (Kind[k] == kind) cells.push_back(static_cast<int>(k));
+    }
+    return cells;
+}
+
+bool TDesign::HasGreenNeighbour(int cell) const
+{
+    const int i = cell / Cols, j = cell % Cols;
+    auto green = [&](int y, int x) {
+        return y >= 0 && y < Rows && x >= 0 && x < Cols && Kind[static_cast<size_t>(y) * Cols + x] == kDesignGreen;
+    };
+    return green(i - 1, j) || green(i + 1, j) || green(i, j - 1) || green(i, j + 1);
+}
+
 void TDesign::SeparateGreens()
 {
     for (int k = 0; k < Rows * Cols; ++k) {

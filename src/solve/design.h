@@ -24,6 +24,10 @@ struct TDesign {
     // Green cells from the cell in the arrow's direction up to the edge.
     int CountGreens(int cell, char arrow) const;
     int Count(uint8_t kind) const;
+    // The cells of a kind, row-major.
+    std::vector<int> CellsOf(uint8_t kind) const;
+    // A green cell among the four neighbours; such a cell cannot turn green.
+    bool HasGreenNeighbour(int cell) const;
     TPuzzle ToPuzzle() const;
     TSolution ToSolution() const;
     // Takes the greens and the loop of a solution; clue cells stay.

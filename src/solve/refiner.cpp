@@ -146,10 +146,7 @@ bool TRefiner::QuickToSolve(const TPuzzle& puzzle)
 // which the rules decide the most.
 bool TRefiner::AddClue()
 {
-    std::vector<int> cells;
-    for (int k = 0; k < static_cast<int>(Design.Kind.size()); ++k) {
-        if (Design.Kind[static_cast<size_t>(k)] == kDesignGreen) cells.push_back(k);
-    }
+    std::vector<int> cells = Design.CellsOf(kDesignGreen);
     Random.Shuffle(cells);
     if (cells.size() > kSampledChanges) cells.resize(kSampledChanges);
     int bestScore = -1;
@@ -207,19 +204,13 @@ void TRefiner::Minimize()
 void TRefiner::MinimizePass()
 {
     const int repairs = Options.Thorough ? 10 : 0;
-    std::vector<int> clues;
-    for (int k = 0; k < static_cast<int>(Design.Kind.size()); ++k) {
-        if (Design.Kind[static_cast<size_t>(k)] == kDesignClue) clues.push_back(k);
-    }
+    std::vector<int> clues = Design.CellsOf(kDesignClue);
     Random.Shuffle(clues);
     for (int cell : clues) {
         if (Design.Kind[static_cast<size_t>(cell)] != kDesignClue) continue;
         const TDesign before = Design;
         const int i = cell / Design.Cols, j = cell % Design.Cols;
-        auto green = [&](int y, int x) {
-            return y >= 0 && y < Design.Rows && x >= 0 && x < Design.Cols && Design.Kind[static_cast<size_t>(y) * Design.Cols + x] == kDesignGreen;
-        };
-        if (!green(i - 1, j) && !green(i + 1, j) && !green(i, j - 1) && !green(i, j + 1)) {
+        if (!Design.HasGreenNeighbour(cell)) {
             Design.Kind[static_cast<size_t>(cell)] = kDesignGreen;
             if (StillUnique(repairs)) continue;
             Design = before;

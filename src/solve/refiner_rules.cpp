@@ -83,17 +83,10 @@ bool TRefiner::AddCluesInto(const std::vector<std::vector<int>>& pieces)
 // long as the rules still decide the whole board.
 void TRefiner::MinimizeByRules()
 {
-    std::vector<int> clues;
-    for (int k = 0; k < static_cast<int>(Design.Kind.size()); ++k) {
-        if (Design.Kind[static_cast<size_t>(k)] == kDesignClue) clues.push_back(k);
-    }
+    std::vector<int> clues = Design.CellsOf(kDesignClue);
     Random.Shuffle(clues);
     for (int cell : clues) {
-        const int i = cell / Design.Cols, j = cell % Design.Cols;
-        auto green = [&](int y, int x) {
-            return y >= 0 && y < Design.Rows && x >= 0 && x < Design.Cols && Design.Kind[static_cast<size_t>(y) * Design.Cols + x] == kDesignGreen;
-        };
-        if (green(i - 1, j) || green(i + 1, j) || green(i, j - 1) || green(i, j + 1)) continue;
+        if (Design.HasGreenNeighbour(cell)) continue;
         Design.Kind[static_cast<size_t>(cell)] = kDesignGreen;
         ++Solves;
         if (!DecidedByRulesAlone()) Design.Kind[static_cast<size_t>(cell)] = kDesignClue;

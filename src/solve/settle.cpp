@@ -82,12 +82,7 @@ namespace {
 
 bool CanTurnGreen(const TDesign& design, int cell)
 {
-    if (design.Kind[static_cast<size_t>(cell)] != kDesignLoop) return false;
-    const int i = cell / design.Cols, j = cell % design.Cols;
-    auto green = [&](int y, int x) {
-        return y >= 0 && y < design.Rows && x >= 0 && x < design.Cols && design.Kind[static_cast<size_t>(y) * design.Cols + x] == kDesignGreen;
-    };
-    return !green(i - 1, j) && !green(i + 1, j) && !green(i, j - 1) && !green(i, j + 1);
+    return design.Kind[static_cast<size_t>(cell)] == kDesignLoop && !design.HasGreenNeighbour(cell);
 }
 
 // Each loop cell next to the given one still has two loop neighbours to
