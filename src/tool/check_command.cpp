@@ -7,19 +7,14 @@
 #include "play/game.h"
 #include "tool/commands.h"
 #include "tool/load_game.h"
+#include "tool/tool_host.h"
 
 namespace {
 
-// Reports what the game would show in message boxes on standard error.
-class TToolHost : public TQuietHost {
+// Passes the game's information boxes on as well, as notes.
+class TCheckHost : public TToolHost {
 public:
-    void ShowError(const std::string& text) override
-    {
-        std::fprintf(stderr, "error: %s\n", text.c_str());
-        Failed = true;
-    }
     void ShowMessage(const std::string& text) override { std::fprintf(stderr, "note: %s\n", text.c_str()); }
-    bool Failed = false;
 };
 
 // Reads args[0] (or the sample for "--sample"); prints the error and gives
@@ -42,7 +37,7 @@ bool Load(TGame& game, const std::string& source, TLoadResult& result)
 int RunCheck(const TArgs& args)
 {
     if (args.size() != 1) return UsageError("check takes one FILE or --sample");
-    TToolHost host;
+    TCheckHost host;
     TGame game(host);
     TLoadResult loaded;
     if (!Load(game, args[0], loaded)) return ToolExit::kError;
@@ -56,7 +51,7 @@ int RunCheck(const TArgs& args)
 int RunRewrite(const TArgs& args)
 {
     if (args.size() != 2) return UsageError("rewrite takes IN and OUT");
-    TToolHost host;
+    TCheckHost host;
     TGame game(host);
     TLoadResult loaded;
     if (!Load(game, args[0], loaded)) return ToolExit::kError;

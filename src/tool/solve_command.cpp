@@ -12,19 +12,9 @@
 #include "solve/solver.h"
 #include "tool/commands.h"
 #include "tool/load_game.h"
+#include "tool/tool_host.h"
 
 namespace {
-
-// Reports what the game would show in an error box on standard error.
-class TSolveHost : public TQuietHost {
-public:
-    void ShowError(const std::string& text) override
-    {
-        std::fprintf(stderr, "error: %s\n", text.c_str());
-        Failed = true;
-    }
-    bool Failed = false;
-};
 
 // Replays the solution on the game as clicks: every green cell with the
 // right button, then the segments along the loop with the left one, and
@@ -75,7 +65,7 @@ int RunSolve(const TArgs& args)
         }
     }
     if (file.empty()) return UsageError("solve takes FILE [--answer OUT]");
-    TSolveHost host;
+    TToolHost host;
     TGame game(host);
     const TLoadResult loaded = LoadGameForTool(game, file);
     if (!loaded.Ok) {
