@@ -50,7 +50,7 @@ TReplayReport TGame::ReadProblem(bool withProgress)
 
     const size_t progressLine = static_cast<size_t>(R) + 1;
     if (withProgress && MemoMondai.size() > progressLine) {
-        SetButtonStates(331);
+        SetButtonStates(Buttons::kResumable);
         TIntReader progress(MemoMondai[progressLine]);
         const int64_t moves = progress.Next();
         const int32_t seconds = ClampSeconds(progress.Next());
@@ -84,7 +84,7 @@ TReplayReport TGame::ReadProblem(bool withProgress)
         ClearTrace();
         if (ReplaySolved) ShowFinishedState();
     } else {
-        SetButtonStates(267);
+        SetButtonStates(Buttons::kReady);
     }
     ShowClockText(BaseSeconds);
     if (inconsistent > 0) ReportInconsistentClues(inconsistent);

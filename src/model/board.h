@@ -20,14 +20,14 @@ enum class TKind : uint8_t {
 };
 
 // Link bits of a cell: which of its four edges carry a loop segment.
-enum : uint8_t { kLinkUp = 1, kLinkLeft = 2, kLinkRight = 4, kLinkDown = 8 };
+enum : uint8_t { kLinkUp = 1, kLinkLeft = 2, kLinkRight = 4, kLinkDown = 8, kLinkAll = 15 };
 
 struct TGridElem {
     TKind Kind = TKind::Empty;
     uint8_t Number = 0;     // of a clue: its number
     uint8_t Remaining = 0;  // of a clue: green cells its stretch still takes
     char Arrow = 0;         // of a clue: 'l', 'r', 'u' or 'd'
-    uint8_t Links = 0;      // link bits of a cell; 6 or 9 on a segment
+    uint8_t Links = 0;      // link bits of a cell; left|right or up|down on a segment
     int16_t ClueAbove = 0;  // doubled row of the nearest 'd' clue above, or -1
     int16_t ClueBelow = 0;  // doubled row of the nearest 'u' clue below, or 2R+1
     int16_t ClueLeft = 0;   // doubled column of the nearest 'r' clue left, or -1

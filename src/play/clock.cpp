@@ -42,30 +42,30 @@ void TGame::ButtonStartClick()
     const int inconsistent = ResetPlay();
     Host.DrawBoard();
     if (inconsistent > 0) ReportInconsistentClues(inconsistent);
-    PlayState = 2;
+    PlayState = PlayStates::kPlaying;
     StartTime = Host.Now();
     Host.SetTimerEnabled(true);
-    SetButtonStates(32);
+    SetButtonStates(Buttons::kPlaying);
     Host.SetShowHint(false);
 }
 
 void TGame::ButtonPauseClick()
 {
-    PlayState = 0;
+    PlayState = PlayStates::kStopped;
     Host.SetTimerEnabled(false);
     BaseSeconds = ElapsedSeconds;
-    SetButtonStates(459);
+    SetButtonStates(Buttons::kPaused);
     Host.SetShowHint(true);
 }
 
 void TGame::ButtonContinueClick()
 {
-    PlayState = 2;
+    PlayState = PlayStates::kPlaying;
     StartTime = Host.Now();
     Host.SetTimerEnabled(true);
-    SetButtonStates(32);
+    SetButtonStates(Buttons::kPlaying);
     Host.SetKeyPreview(true);
-    if (UndoCount > 0) Host.SetButtonEnabled(kButtonUndo, true);
+    if (UndoCount > 0) Host.SetButtonEnabled(Buttons::kUndo, true);
     Host.SetShowHint(false);
 }
 

@@ -55,8 +55,8 @@ void TGame::RunSuccessSteps()
 {
     Host.SetTimerEnabled(false);
     Host.ShowCongratulation("　　お　め　で　と　う　　");
-    SetButtonStates(395);
-    PlayState = 0;
+    SetButtonStates(Buttons::kFinished);
+    PlayState = PlayStates::kStopped;
     Host.SetShowHint(true);
     StoreRecord();
 }
@@ -64,7 +64,7 @@ void TGame::RunSuccessSteps()
 void TGame::ShowFinishedState()
 {
     Host.SetTimerEnabled(false);
-    SetButtonStates(395);
-    PlayState = 0;
+    SetButtonStates(Buttons::kFinished);
+    PlayState = PlayStates::kStopped;
     Host.SetShowHint(true);
 }

@@ -11,6 +11,7 @@
 
 #include "model/board.h"
 #include "play/game_host.h"
+#include "play/play_state.h"
 
 struct TUndoEntry {
     int16_t Row = 0;
@@ -34,9 +35,6 @@ public:
     static constexpr int kMaxMoves = 65535;  // entries the undo stack keeps
     static constexpr int kTraceCapacity = TBoard::kMaxSize * TBoard::kMaxSize;
     static constexpr int32_t kNoRecordSeconds = 3600000;
-    // Numbers of the command buttons in the button-state sets.
-    static constexpr int kButtonOpen = 0, kButtonNew = 1, kButtonSave = 2, kButtonStart = 3, kButtonUndo = 4,
-                         kButtonPause = 5, kButtonContinue = 6, kButtonSaveAll = 7, kButtonOpenAll = 8;
 
     explicit TGame(TGameHost& host);
     TGame(const TGame&) = delete;
@@ -73,7 +71,7 @@ public:
 
     std::string ProblemName;  // Shift-JIS bytes
     bool Dirty = false;
-    uint8_t PlayState = 0;    // 0 stopped, 1 editing, 2 playing
+    uint8_t PlayState = PlayStates::kStopped;  // see play/play_state.h
 
     // The cell the clue choice list edits (doubled coordinates).
     int16_t EditRow = 0;

@@ -4,7 +4,7 @@
 
 void TGame::SetButtonStates(uint16_t set)
 {
-    for (int k = 0; k <= 8; ++k) Host.SetButtonEnabled(k, ((set >> k) & 1) != 0);
+    for (int k = 0; k < Buttons::kCount; ++k) Host.SetButtonEnabled(k, (set & Buttons::Bit(k)) != 0);
 }
 
 void TGame::RadioGroupMenuClick(int item)
@@ -12,13 +12,13 @@ void TGame::RadioGroupMenuClick(int item)
     if (item == 0) {
         Host.SetControlVisible(TControl::PanelMondai, true);
         Host.SetControlVisible(TControl::PanelPuzzle, false);
-        SetButtonStates(7);
-        PlayState = 1;
+        SetButtonStates(Buttons::kEditing);
+        PlayState = PlayStates::kEditing;
     } else if (item == 1) {
         Host.SetControlVisible(TControl::PanelMondai, false);
         Host.SetControlVisible(TControl::PanelPuzzle, true);
-        SetButtonStates(392);
-        PlayState = 0;
+        SetButtonStates(Buttons::kPlayMode);
+        PlayState = PlayStates::kStopped;
     } else {
         return;
     }

@@ -48,7 +48,7 @@ void TGame::ToggleSegment(int r, int c)
         return;
     }
     edge.Kind = horizontal ? TKind::HorzSegment : TKind::VertSegment;
-    edge.Links = horizontal ? 6 : 9;
+    edge.Links = horizontal ? (kLinkLeft | kLinkRight) : (kLinkUp | kLinkDown);
     AddLink(r1, c1, bit1);
     AddLink(r2, c2, bit2);
     PushUndo(r, c, false);
@@ -58,7 +58,7 @@ bool TGame::CanLink(int r, int c) const
 {
     const TGridElem& e = Board.At(r, c);
     const bool kindTakesLink = e.Kind == TKind::Empty || e.Kind == TKind::Marked || e.Kind == TKind::Path;
-    const bool roomForLink = e.Links == 0 || e.Links == 1 || e.Links == 2 || e.Links == 4 || e.Links == 8;
+    const bool roomForLink = e.Links == 0 || e.Links == kLinkUp || e.Links == kLinkLeft || e.Links == kLinkRight || e.Links == kLinkDown;
     return kindTakesLink && roomForLink;
 }
 

@@ -36,7 +36,7 @@ bool TGame::TraceFrom(int r, int c, uint8_t cameFrom, int targetR, int targetC)
     TracePush(r, c, cameFrom);
     while (TraceNext <= TraceTop) {
         const TTraceEntry p = TracePop();
-        const uint8_t m = static_cast<uint8_t>(Board.At(p.Row, p.Col).Links & (15 - p.CameFrom));
+        const uint8_t m = static_cast<uint8_t>(Board.At(p.Row, p.Col).Links & (kLinkAll & ~p.CameFrom));
         bool pushed = true;
         switch (m) {
         case kLinkUp: pushed = TracePush(p.Row - 2, p.Col, kLinkDown); break;

@@ -7,7 +7,7 @@ void TGame::PushUndo(int r, int c, bool right)
 {
     ++UndoCount;
     UndoStack[UndoCount] = TUndoEntry{static_cast<int16_t>(r), static_cast<int16_t>(c), static_cast<uint8_t>(right ? 1 : 0)};
-    Host.SetButtonEnabled(kButtonUndo, true);
+    Host.SetButtonEnabled(Buttons::kUndo, true);
 }
 
 void TGame::ButtonUndoClick()
@@ -32,8 +32,8 @@ void TGame::ButtonUndoClick()
             // still replays to the board shown.
             Host.Beep();
         }
-        Host.SetButtonEnabled(kButtonUndo, false);
-        if (UndoCount > 0) Host.SetButtonEnabled(kButtonUndo, true);
+        Host.SetButtonEnabled(Buttons::kUndo, false);
+        if (UndoCount > 0) Host.SetButtonEnabled(Buttons::kUndo, true);
         if (DeferredSolved) RunSuccessSteps();
     }
     Host.SetKeyPreview(true);

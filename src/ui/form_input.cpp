@@ -41,7 +41,7 @@ void TFormMain::BoardMouseMove(const TPointerEvent& event)
         DragX = event.X;
         DragY = event.Y;
     }
-    if (Game.PlayState != 2) return;
+    if (Game.PlayState != PlayStates::kPlaying) return;
     double u = 0, v = 0;
     ElementPoint(event.X, event.Y, u, v);
     const std::optional<TGridHit> edge = HoverEdge(u, v, Game.Board.Rows, Game.Board.Cols);
@@ -72,7 +72,7 @@ void TFormMain::BoardMouseUp(const TPointerEvent& event)
     ElementPoint(event.X, event.Y, u, v);
     const int rows = Game.Board.Rows;
     const int cols = Game.Board.Cols;
-    if (Game.PlayState == 2) {
+    if (Game.PlayState == PlayStates::kPlaying) {
         // Only the left and right buttons have a play meaning; the middle
         // button and any other does nothing on the board.
         const bool left = event.Button == Qt::LeftButton;
@@ -83,7 +83,7 @@ void TFormMain::BoardMouseUp(const TPointerEvent& event)
             }
         }
     }
-    if (Game.PlayState == 1) {
+    if (Game.PlayState == PlayStates::kEditing) {
         if (const std::optional<TGridHit> cell = EditClickCell(u, v, rows, cols)) {
             Game.OpenClueChoice(cell->Row, cell->Col);
         }

@@ -74,7 +74,7 @@ public:
     QTimer* Timer = nullptr;
 
     // The command buttons by their number in the button-state sets.
-    std::array<QPushButton*, 9> StateButtons{};
+    std::array<QPushButton*, Buttons::kCount> StateButtons{};
 
     // The board view's operations; empty until the view exists.
     std::unique_ptr<TBoardView> BoardOps;

@@ -79,7 +79,7 @@ void TFormMain::CreateBoardView()
     // The overlays lie over the board view when shown.
     RadioGroupKosuu->raise();
     MemoSetsumei->raise();
-    Game.SetButtonStates(267);
+    Game.SetButtonStates(Buttons::kReady);
     Game.LoadRecords();
     Game.LoadStartupProblem();
 }

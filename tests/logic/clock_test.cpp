@@ -27,20 +27,20 @@ TEST(Clock, PauseContinueAndRestart)
     game.RadioGroupMenuClick(1);
     game.ButtonStartClick();  // no moves: no question
     EXPECT_TRUE(g.Host.Questions.empty());
-    EXPECT_EQ(game.PlayState, 2);
-    EXPECT_EQ(g.Host.EnabledSet(), 32u);
+    EXPECT_EQ(game.PlayState, PlayStates::kPlaying);
+    EXPECT_EQ(g.Host.EnabledSet(), Buttons::kPlaying);
 
     g.Host.Clock_Now += 150 * kSecond;
     game.TimerTimer();
     EXPECT_EQ(g.Host.Clock, "   2分30秒");
     game.ApplyMove(1, 1, false);
     game.ButtonPauseClick();
-    EXPECT_EQ(game.PlayState, 0);
-    EXPECT_EQ(g.Host.EnabledSet(), 459u);
+    EXPECT_EQ(game.PlayState, PlayStates::kStopped);
+    EXPECT_EQ(g.Host.EnabledSet(), Buttons::kPaused);
 
     g.Host.Clock_Now += 1000 * kSecond;  // waiting is not counted
     game.ButtonContinueClick();
-    EXPECT_TRUE(g.Host.ButtonEnabled[TGame::kButtonUndo]);
+    EXPECT_TRUE(g.Host.ButtonEnabled[Buttons::kUndo]);
     g.Host.Clock_Now += 10 * kSecond;
     game.TimerTimer();
     EXPECT_EQ(g.Host.Clock, "   2分40秒");
@@ -50,7 +50,7 @@ TEST(Clock, PauseContinueAndRestart)
     // clock counts on from the paused time.
     g.Host.Answers = {false, true};
     game.ButtonStartClick();
-    EXPECT_EQ(game.PlayState, 0);
+    EXPECT_EQ(game.PlayState, PlayStates::kStopped);
     EXPECT_EQ(game.Board.At(1, 1).Kind, TKind::Marked);
     game.ButtonStartClick();
     EXPECT_EQ(g.Host.Questions.size(), 2u);

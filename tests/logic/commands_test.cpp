@@ -144,5 +144,5 @@ TEST(Commands, OpenMovesTheWorkingFolderToTheFile)
     EXPECT_FALSE(game.Dirty);
     EXPECT_TRUE(FileExists("RecQuilorn.txt"));  // created beside the problem
     EXPECT_TRUE(FileExists(folder.Path + "/sub/RecQuilorn.txt"));
-    EXPECT_EQ(g.Host.EnabledSet() & (1u << TGame::kButtonSave), 1u << TGame::kButtonSave);
+    EXPECT_EQ(g.Host.EnabledSet() & Buttons::Bit(Buttons::kSave), Buttons::Bit(Buttons::kSave));
 }

@@ -33,8 +33,8 @@ TEST(Completion, SolvedBoardStopsPlayAndRecordsTheTime)
     DrawSquare(game, 1, 1);
     ASSERT_EQ(g.Host.Congratulations.size(), 1u);
     EXPECT_EQ(g.Host.Congratulations[0], "　　お　め　で　と　う　　");
-    EXPECT_EQ(g.Host.EnabledSet(), 395u);
-    EXPECT_EQ(game.PlayState, 0);
+    EXPECT_EQ(g.Host.EnabledSet(), Buttons::kFinished);
+    EXPECT_EQ(game.PlayState, PlayStates::kStopped);
     EXPECT_FALSE(g.Host.TimerOn);
     // The clock stops before the box is shown.
     const auto timerOff = std::find(g.Host.Calls.rbegin(), g.Host.Calls.rend(), "TimerOff");
@@ -105,7 +105,7 @@ TEST(Completion, UndoThatRestoresASolvedBoardEndsTheGame)
     game.ButtonUndoClick();
     EXPECT_EQ(g.Host.Congratulations.size(), 2u);
     EXPECT_EQ(game.UndoCount, 4u);
-    EXPECT_EQ(g.Host.EnabledSet(), 395u);
+    EXPECT_EQ(g.Host.EnabledSet(), Buttons::kFinished);
     // The answer holds the moves on the board, not the undone one.
     EXPECT_EQ(ReadBytes("undo_Kotae.txt").find("   5 "), std::string::npos);
     EXPECT_NE(ReadBytes("undo_Kotae.txt").find("   4 0"), std::string::npos);
@@ -123,8 +123,8 @@ TEST(Completion, ReplayedFinishedGameIsShownFinishedButNotRecorded)
     game.LoadStartupProblem();  // named QuilornG00, never looked up
     ASSERT_TRUE(game.OpenProblemFile(folder.Path + "/other_1.txt", true));
     EXPECT_TRUE(g.Host.Congratulations.empty());
-    EXPECT_EQ(g.Host.EnabledSet() & ~(1u << TGame::kButtonSave), 395u);  // Open enables Save itself
-    EXPECT_EQ(game.PlayState, 0);
+    EXPECT_EQ(g.Host.EnabledSet() & ~Buttons::Bit(Buttons::kSave), Buttons::kFinished);  // Open enables Save itself
+    EXPECT_EQ(game.PlayState, PlayStates::kStopped);
     EXPECT_EQ(game.ProblemName, "other");
     EXPECT_EQ(ReadBytes("RecQuilorn.txt"), JoinLinesCrLf({"QuilornG00                  99"}));
     EXPECT_FALSE(FileExists("QuilornG00_Kotae.txt"));
@@ -162,7 +162,7 @@ TEST(Completion, SampleSolutionReplaysToASolvedBoard)
     game.ReadProblem(true);
     EXPECT_EQ(game.UndoCount + 1, static_cast<uint32_t>(kSampleSolutionLineCount - 18));
     EXPECT_TRUE(game.IsSolved());
-    EXPECT_EQ(game.PlayState, 0);
+    EXPECT_EQ(game.PlayState, PlayStates::kStopped);
 
     // Played by hand after Start, the same moves end with the congratulation.
     TTestGame h;

@@ -69,18 +69,18 @@ TEST(ProblemFile, ProgressSectionDecidesTheButtonSet)
         EXPECT_EQ(g->Board.Rows, 17);
         EXPECT_EQ(g->Board.ClueCount, 24);
         EXPECT_EQ(g->UndoCount, 0u);
-        EXPECT_EQ(g.Host.EnabledSet(), 331u);
+        EXPECT_EQ(g.Host.EnabledSet(), Buttons::kResumable);
         EXPECT_EQ(g.Host.Clock, "   0分 0秒");
     }
     {
         TTestGame g;
         g->ReadProblem(false);
-        EXPECT_EQ(g.Host.EnabledSet(), 267u);
+        EXPECT_EQ(g.Host.EnabledSet(), Buttons::kReady);
     }
     {
         TTestGame g;  // a problem followed by one empty line is a game
         LoadRows(*g, {"....", "...."}, {""});
-        EXPECT_EQ(g.Host.EnabledSet(), 331u);
+        EXPECT_EQ(g.Host.EnabledSet(), Buttons::kResumable);
     }
     {
         TTestGame g;  // count 0 and 95 seconds: nothing replayed, 1 min 35 s

@@ -47,10 +47,10 @@ TEST(Undo, TakesMovesBackNewestFirst)
     EXPECT_EQ(game.Board.At(1, 3).Kind, TKind::Empty);
     EXPECT_EQ(game.Board.At(1, 1).Kind, TKind::Empty);
     EXPECT_EQ(game.UndoCount, 1u);
-    EXPECT_TRUE(g.Host.ButtonEnabled[TGame::kButtonUndo]);
+    EXPECT_TRUE(g.Host.ButtonEnabled[Buttons::kUndo]);
     game.ButtonUndoClick();
     EXPECT_EQ(game.UndoCount, 0u);
-    EXPECT_FALSE(g.Host.ButtonEnabled[TGame::kButtonUndo]);
+    EXPECT_FALSE(g.Host.ButtonEnabled[Buttons::kUndo]);
     game.ButtonUndoClick();  // empty stack: nothing happens
     EXPECT_EQ(game.UndoCount, 0u);
 

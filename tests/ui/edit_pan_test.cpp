@@ -26,7 +26,7 @@ TEST_F(TWindowTest, ComposesChecksSavesAndReopensAProblem)
 {
     ChooseMode(0);
     EXPECT_TRUE(Form->PanelMondai->isVisible());
-    EXPECT_EQ(Game().PlayState, 1);
+    EXPECT_EQ(Game().PlayState, PlayStates::kEditing);
     EXPECT_TRUE(Form->ButtonSave->isEnabled());
     EXPECT_TRUE(Form->ButtonCheckSolutions->isEnabled());
 

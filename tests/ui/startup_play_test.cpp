@@ -39,7 +39,7 @@ TEST_F(TWindowTest, StartsWithTheSampleAndNoModeChosen)
     EXPECT_EQ(Game().Board.Cols, 17);
     EXPECT_EQ(Game().ProblemName, "QuilornG00");
     EXPECT_FALSE(Game().Dirty);
-    EXPECT_EQ(Game().PlayState, 0);
+    EXPECT_EQ(Game().PlayState, PlayStates::kStopped);
     EXPECT_EQ(Form->RadioGroupMenu->ItemIndex(), -1);
     EXPECT_TRUE(Form->RadioGroupMenu->isVisible());
     EXPECT_TRUE(Form->PanelClose->isVisible());
@@ -51,7 +51,7 @@ TEST_F(TWindowTest, StartsWithTheSampleAndNoModeChosen)
     EXPECT_EQ(Form->PanelTime->text().toStdString(), FormatClock(0));
     // The sample is read as a game of no moves, which leaves the set of a
     // problem opened with progress; both panels hide it.
-    EXPECT_EQ(EnabledSet(*Form), 331);
+    EXPECT_EQ(EnabledSet(*Form), Buttons::kResumable);
     EXPECT_TRUE(QFile::exists(QStringLiteral("RecQuilorn.txt")));
     EXPECT_TRUE(Dialogs->Errors.isEmpty());
 
@@ -74,11 +74,11 @@ TEST_F(TWindowTest, PlaysWithClicksUndoPauseAndContinue)
     ChooseMode(1);
     EXPECT_TRUE(Form->PanelPuzzle->isVisible());
     EXPECT_FALSE(Form->PanelMondai->isVisible());
-    EXPECT_EQ(EnabledSet(*Form), 392);
+    EXPECT_EQ(EnabledSet(*Form), Buttons::kPlayMode);
     QTest::mouseClick(Form->ButtonStart, Qt::LeftButton);
-    EXPECT_EQ(Game().PlayState, 2);
+    EXPECT_EQ(Game().PlayState, PlayStates::kPlaying);
     EXPECT_TRUE(Form->Timer->isActive());
-    EXPECT_EQ(EnabledSet(*Form), 32);
+    EXPECT_EQ(EnabledSet(*Form), Buttons::kPlaying);
 
     // Free places on the sample, whatever its clues: two plain cells side by
     // side for a segment, a cell that may be green, one more for a mark.
@@ -129,14 +129,14 @@ TEST_F(TWindowTest, PlaysWithClicksUndoPauseAndContinue)
     EXPECT_EQ(Game().UndoCount, 2u);
 
     QTest::mouseClick(Form->ButtonPause, Qt::LeftButton);
-    EXPECT_EQ(Game().PlayState, 0);
+    EXPECT_EQ(Game().PlayState, PlayStates::kStopped);
     EXPECT_FALSE(Form->Timer->isActive());
-    EXPECT_EQ(EnabledSet(*Form), 459);
+    EXPECT_EQ(EnabledSet(*Form), Buttons::kPaused);
     ClickElement(mark.Row, mark.Col);
     EXPECT_EQ(board.At(mark.Row, mark.Col).Kind, TKind::Empty);
 
     QTest::mouseClick(Form->ButtonContinue, Qt::LeftButton);
-    EXPECT_EQ(Game().PlayState, 2);
+    EXPECT_EQ(Game().PlayState, PlayStates::kPlaying);
     EXPECT_TRUE(Form->ButtonUndo->isEnabled());
     EXPECT_TRUE(Form->Timer->isActive());
 
@@ -169,9 +169,9 @@ TEST_F(TWindowTest, SolvingTheSampleByClicksCongratulatesAndStoresTheRecord)
 
     ASSERT_EQ(Dialogs->Congratulations.size(), 1);
     EXPECT_EQ(Dialogs->Congratulations.front(), QStringLiteral("　　お　め　で　と　う　　"));
-    EXPECT_EQ(Game().PlayState, 0);
+    EXPECT_EQ(Game().PlayState, PlayStates::kStopped);
     EXPECT_FALSE(Form->Timer->isActive());
-    EXPECT_EQ(EnabledSet(*Form), 395);
+    EXPECT_EQ(EnabledSet(*Form), Buttons::kFinished);
     QFile records(QStringLiteral("RecQuilorn.txt"));
     ASSERT_TRUE(records.open(QIODevice::ReadOnly));
     EXPECT_TRUE(records.readAll().contains("QuilornG00"));

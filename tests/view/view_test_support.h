@@ -35,7 +35,7 @@ inline void LinkCells(TBoard& board, int i1, int j1, int i2, int j2)
     const int r1 = 2 * i1 - 1, c1 = 2 * j1 - 1, r2 = 2 * i2 - 1, c2 = 2 * j2 - 1;
     TGridElem& edge = board.At((r1 + r2) / 2, (c1 + c2) / 2);
     edge.Kind = r1 == r2 ? TKind::HorzSegment : TKind::VertSegment;
-    edge.Links = r1 == r2 ? 6 : 9;
+    edge.Links = r1 == r2 ? (kLinkLeft | kLinkRight) : (kLinkUp | kLinkDown);
     const uint8_t toSecond = r1 == r2 ? (c2 > c1 ? kLinkRight : kLinkLeft) : (r2 > r1 ? kLinkDown : kLinkUp);
     const uint8_t toFirst = r1 == r2 ? (c2 > c1 ? kLinkLeft : kLinkRight) : (r2 > r1 ? kLinkUp : kLinkDown);
     board.At(r1, c1).Links |= toSecond;
