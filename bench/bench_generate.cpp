@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "solve/generator.h"
+#include "compose/generator.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "files/problem_format.h"
+#include "files/problem_text.h"
 #include "play/game.h"
 
 namespace {

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "files/cp932.h"
-#include "play/game.h"
 
 namespace {
 // Deletes up to 99 bytes from the first occurrence of ch, the whole rest of
@@ -33,20 +32,4 @@ std::string ProblemCaption(const std::string& nameUtf8, int32_t bestSeconds)
     char best[64];
     std::snprintf(best, sizeof best, "%10d分%2d秒", bestSeconds / 60, bestSeconds % 60);
     return std::string(kTitle) + "　　　" + nameUtf8 + best;
-}
-
-void TGame::SetProblemName(const std::string& path)
-{
-    const std::string name = ProblemNameFromPath(path);
-    ProblemName = Utf8ToCp932(name);
-    BestSeconds = kNoRecordSeconds;
-    FindRecord();
-    Host.SetCaption(ProblemCaption(name, BestSeconds));
-}
-
-void TGame::LoadStartupProblem()
-{
-    ProblemName = "QuilornG00";
-    ReadProblem(true);
-    Dirty = false;
 }

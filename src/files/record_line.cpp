@@ -76,3 +76,11 @@ std::string FormatSolvedLine(const std::string& name, int32_t seconds, const std
     if (date.size() < kDateWidth) line.append(kDateWidth - date.size(), ' ');
     return line + date;
 }
+
+size_t RecordListPosition(const std::vector<std::string>& list, const std::string& name, bool& found)
+{
+    size_t i = 0;
+    while (i < list.size() && SplitRecordLine(list[i]).Key < name) ++i;
+    found = i < list.size() && RecordLineName(list[i]) == name;
+    return i;
+}

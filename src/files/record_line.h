@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
+
+// The record file, in the working folder.
+inline constexpr char kRecordFile[] = "RecQuilorn.txt";
 
 struct TRecordFields {
     std::string Key;   // the name field: 20 bytes with blanks, or the whole longer name
@@ -24,3 +28,7 @@ std::optional<int32_t> RecordLineSeconds(const std::string& line);
 // ("%-20s%10d%20s").
 std::string FormatLookupLine(const std::string& name, int32_t seconds);
 std::string FormatSolvedLine(const std::string& name, int32_t seconds, const std::string& date);
+
+// The record list is kept sorted by key. Index of the first line whose key
+// is not less than name; found tells whether that line is name's own.
+size_t RecordListPosition(const std::vector<std::string>& list, const std::string& name, bool& found);

@@ -1,13 +1,6 @@
-// "CrossCheck.txt": how many clues carry each number, per row and per column,
-// so a composer can see how the numbers are spread.
+#include "files/statistics.h"
 
 #include <cstdio>
-#include <vector>
-
-#include "files/cp932.h"
-#include "files/file_errors.h"
-#include "files/text_file.h"
-#include "play/game.h"
 
 namespace {
 
@@ -28,16 +21,16 @@ std::string Groups(const std::vector<int>& counts, int largest)
 
 }  // namespace
 
-bool TGame::WriteClueStatistics()
+std::vector<std::string> ClueStatisticsLines(const TBoard& board)
 {
-    const int R = Board.Rows;
-    const int C = Board.Cols;
+    const int R = board.Rows;
+    const int C = board.Cols;
     TCounts perRow(static_cast<size_t>(R) + 1, std::vector<int>(256, 0));
     TCounts perCol(static_cast<size_t>(C) + 1, std::vector<int>(256, 0));
     int largest = 0;
     for (int i = 1; i <= R; ++i) {
         for (int j = 1; j <= C; ++j) {
-            const TGridElem& e = Board.At(2 * i - 1, 2 * j - 1);
+            const TGridElem& e = board.At(2 * i - 1, 2 * j - 1);
             if (e.Kind != TKind::Clue) continue;
             ++perRow[static_cast<size_t>(i)][e.Number];
             ++perCol[static_cast<size_t>(j)][e.Number];
@@ -58,11 +51,5 @@ bool TGame::WriteClueStatistics()
         lines.push_back(std::string(head) + "列目：" + Groups(perCol[static_cast<size_t>(j)], largest));
     }
 
-    const std::string path = "CrossCheck.txt";
-    std::string reason;
-    if (!WriteFileReplacing(path, Utf8ToCp932(JoinLinesCrLf(lines)), reason)) {
-        Host.ShowError(WriteErrorText(path, reason));
-        return false;
-    }
-    return true;
+    return lines;
 }

@@ -10,14 +10,10 @@
 #include <vector>
 
 #include "model/board.h"
+#include "model/move.h"
 #include "play/game_host.h"
 #include "play/play_state.h"
-
-struct TUndoEntry {
-    int16_t Row = 0;
-    int16_t Col = 0;
-    uint8_t Button = 0;  // 0 left, 1 right
-};
+#include "files/record_line.h"
 
 struct TTraceEntry {
     int16_t Row = 0;
@@ -61,7 +57,7 @@ public:
     int32_t BestSeconds = 0;
 
     // Records: the lines of the record file, Shift-JIS bytes.
-    std::string RecordPath = "RecQuilorn.txt";
+    std::string RecordPath = kRecordFile;
     std::vector<std::string> MemoRecord;
     uint16_t RecordIndex = 0;
 
@@ -77,7 +73,7 @@ public:
     int16_t EditRow = 0;
     int16_t EditCol = 0;
 
-    // ---- problem file (problem_reader.cpp, problem_writer.cpp) ----
+    // ---- problem file (problem_loading.cpp, problem_saving.cpp) ----
     // Reads MemoMondai into the board. The lines must have passed
     // ValidateProblemLines. Returns what the replay skipped.
     TReplayReport ReadProblem(bool withProgress);
@@ -85,7 +81,7 @@ public:
     // file renamed over the old one. False after reporting the failure.
     bool WriteProblem(const std::string& fileName, bool withProgress);
 
-    // ---- records and statistics (records.cpp, statistics.cpp) ----
+    // ---- records (records.cpp) and statistics (problem_saving.cpp) ----
     void LoadRecords();
     // Looks up ProblemName; false when the record line is unreadable.
     bool FindRecord();
@@ -93,7 +89,8 @@ public:
     // Writes "CrossCheck.txt"; false after reporting the failure.
     bool WriteClueStatistics();
 
-    // ---- problem naming and commands (commands.cpp, naming.cpp) ----
+    // ---- problem naming (problem_name.cpp), button states (modes.cpp) and
+    //      file commands (file_commands.cpp) ----
     void SetProblemName(const std::string& path);
     void LoadStartupProblem();
     void SetButtonStates(uint16_t set);

@@ -1,68 +1,66 @@
 #include "solve/puzzle.h"
 
 #include <algorithm>
-#include <cstdio>
 
-#include "model/board.h"
-#include "model/clue_code.h"
+#include "files/problem_board.h"
+#include "files/problem_text.h"
 
 int TPuzzle::ClueCount() const
 {
     return static_cast<int>(std::count_if(Cells.begin(), Cells.end(), [](const TPuzzleCell& c) { return c.Clue; }));
 }
 
-TPuzzle PuzzleFromBoard(const TBoard& board)
+TPuzzle PuzzleFromText(const TProblemText& text)
 {
-    TPuzzle puzzle(board.Rows, board.Cols);
-    for (int i = 0; i < board.Rows; ++i) {
-        for (int j = 0; j < board.Cols; ++j) {
-            const TGridElem& e = board.At(2 * i + 1, 2 * j + 1);
-            if (e.Kind != TKind::Clue) continue;
-            TPuzzleCell& cell = puzzle.At(i, j);
+    TPuzzle puzzle(text.Rows, text.Cols);
+    for (int i = 1; i <= text.Rows; ++i) {
+        for (int j = 1; j <= text.Cols; ++j) {
+            const TClueToken& token = text.At(i, j);
+            if (!token.IsClue()) continue;
+            TPuzzleCell& cell = puzzle.At(i - 1, j - 1);
             cell.Clue = true;
-            cell.Arrow = e.Arrow;
-            cell.Number = e.Number;
+            cell.Arrow = token.Arrow;
+            cell.Number = token.Number;
         }
     }
     return puzzle;
+}
+
+TProblemText TextFromPuzzle(const TPuzzle& puzzle)
+{
+    TProblemText text;
+    text.Rows = puzzle.Rows;
+    text.Cols = puzzle.Cols;
+    text.Cells.resize(puzzle.Cells.size());
+    for (int i = 1; i <= puzzle.Rows; ++i) {
+        for (int j = 1; j <= puzzle.Cols; ++j) {
+            const TPuzzleCell& cell = puzzle.At(i - 1, j - 1);
+            if (cell.Clue) text.At(i, j) = TClueToken{cell.Arrow, cell.Number};
+        }
+    }
+    return text;
+}
+
+TPuzzle PuzzleFromBoard(const TBoard& board)
+{
+    return PuzzleFromText(ProblemTextFromBoard(board));
 }
 
 TPuzzle PuzzleFromRows(const std::vector<std::string>& rows)
 {
     size_t cols = 0;
     for (const std::string& row : rows) cols = std::max(cols, row.size() / 2);
-    TPuzzle puzzle(static_cast<int>(rows.size()), static_cast<int>(cols));
-    for (size_t i = 0; i < rows.size(); ++i) {
-        for (size_t j = 0; 2 * j + 1 < rows[i].size(); ++j) {
-            const char arrow = rows[i][2 * j];
-            if (arrow == '.') continue;
-            TPuzzleCell& cell = puzzle.At(static_cast<int>(i), static_cast<int>(j));
-            cell.Clue = true;
-            cell.Arrow = arrow;
-            cell.Number = static_cast<uint8_t>(ClueCode::NumberFromChar(rows[i][2 * j + 1]));
-        }
+    TProblemText text;
+    text.Rows = static_cast<int>(rows.size());
+    text.Cols = static_cast<int>(cols);
+    text.Cells.resize(rows.size() * cols);
+    for (int i = 1; i <= text.Rows; ++i) {
+        for (int j = 1; j <= text.Cols; ++j) text.At(i, j) = ReadClueToken(rows[static_cast<size_t>(i - 1)], j);
     }
-    return puzzle;
+    return PuzzleFromText(text);
 }
 
 std::vector<std::string> FormatPuzzleLines(const TPuzzle& puzzle)
 {
-    std::vector<std::string> lines;
-    char header[32];
-    std::snprintf(header, sizeof header, "%4d%4d", puzzle.Rows, puzzle.Cols);
-    lines.emplace_back(header);
-    for (int i = 0; i < puzzle.Rows; ++i) {
-        std::string row;
-        for (int j = 0; j < puzzle.Cols; ++j) {
-            const TPuzzleCell& cell = puzzle.At(i, j);
-            if (cell.Clue) {
-                row += cell.Arrow;
-                row += ClueCode::CharFromNumber(cell.Number);
-            } else {
-                row += "..";
-            }
-        }
-        lines.push_back(row);
-    }
-    return lines;
+    return FormatProblemText(TextFromPuzzle(puzzle));
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 class TBoard;
+struct TProblemText;
 
 struct TPuzzleCell {
     bool Clue = false;
@@ -31,6 +32,11 @@ struct TPuzzle {
 // The clue cells of a board (its Kind == Clue cells with their Arrow and
 // Number); whatever else the board holds is ignored.
 TPuzzle PuzzleFromBoard(const TBoard& board);
+
+// The clues of a problem file's text, and a puzzle as such a text (no
+// progress). Problem files are read and written only through these.
+TPuzzle PuzzleFromText(const TProblemText& text);
+TProblemText TextFromPuzzle(const TPuzzle& puzzle);
 
 // Builds a puzzle from the row lines of a problem file (two characters per
 // cell: ".." for no clue, else arrow letter and number character). Short rows

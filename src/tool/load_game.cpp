@@ -1,6 +1,6 @@
 #include "tool/load_game.h"
 
-#include "files/problem_format.h"
+#include "files/problem_text.h"
 #include "files/sample_problem.h"
 #include "files/text_file.h"
 

@@ -8,7 +8,7 @@
 
 #include "files/text_file.h"
 #include "play/game.h"
-#include "solve/generator.h"
+#include "compose/generator.h"
 #include "solve/solver.h"
 #include "tool/commands.h"
 #include "tool/load_game.h"

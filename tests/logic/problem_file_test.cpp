@@ -1,7 +1,7 @@
 // Reading and writing problem files: the integer rule, tokens, progress,
 // byte-exact round trips, and files that cannot be a board.
 
-#include "files/problem_format.h"
+#include "files/problem_text.h"
 #include "files/sample_problem.h"
 #include "files/text_file.h"
 #include "test_support.h"

@@ -1,4 +1,4 @@
-#include "solve/refiner.h"
+#include "compose/refiner.h"
 
 #include <algorithm>
 

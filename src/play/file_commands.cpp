@@ -2,7 +2,7 @@
 
 #include "files/cp932.h"
 #include "files/file_errors.h"
-#include "files/problem_format.h"
+#include "files/problem_text.h"
 #include "files/text_file.h"
 #include "files/working_folder.h"
 #include "play/game.h"
@@ -77,7 +77,7 @@ bool TGame::OpenProblemFile(const std::string& path, bool withProgress)
     const TReplayReport report = ReadProblem(withProgress);
     SetProblemName(path);
     Host.SetControlVisible(TControl::RadioGroupKosuu, false);
-    Host.SetButtonEnabled(2, true);
+    Host.SetButtonEnabled(Buttons::kSave, true);
     Dirty = false;
     if (report.Skipped > 0) {
         Host.ShowMessage("読めない手の記録が " + std::to_string(report.Skipped) + " 手あったので、とばしました");

@@ -1,4 +1,4 @@
-#include "solve/design.h"
+#include "compose/design.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-#include "solve/refiner.h"
+#include "compose/refiner.h"
 
 bool TRefiner::DecidedByRulesAlone() const
 {

@@ -1,8 +1,8 @@
-#include "solve/generator.h"
+#include "compose/generator.h"
 
-#include "solve/design.h"
+#include "compose/design.h"
 #include "solve/random.h"
-#include "solve/refiner.h"
+#include "compose/refiner.h"
 
 TGenerateResult GeneratePuzzle(const TGenerateOptions& options)
 {

@@ -1,4 +1,4 @@
-#include "solve/design.h"
+#include "compose/design.h"
 
 int CountGreensFrom(const std::vector<uint8_t>& green, int rows, int cols, int cell, char arrow)
 {

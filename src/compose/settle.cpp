@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "solve/design.h"
+#include "compose/design.h"
 #include "solve/search.h"
 
 namespace {

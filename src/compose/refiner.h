@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "solve/design.h"
-#include "solve/generator.h"
+#include "compose/design.h"
+#include "compose/generator.h"
 #include "solve/random.h"
 
 class TRefiner {

@@ -8,7 +8,7 @@
 
 void TGame::LoadRecords()
 {
-    RecordPath = "RecQuilorn.txt";
+    RecordPath = kRecordFile;
     if (FileExists(RecordPath)) {
         std::vector<std::string> lines;
         std::string reason;
@@ -32,10 +32,7 @@ void TGame::LoadRecords()
 
 size_t TGame::RecordPosition(bool& found) const
 {
-    size_t i = 0;
-    while (i < MemoRecord.size() && SplitRecordLine(MemoRecord[i]).Key < ProblemName) ++i;
-    found = i < MemoRecord.size() && RecordLineName(MemoRecord[i]) == ProblemName;
-    return i;
+    return RecordListPosition(MemoRecord, ProblemName, found);
 }
 
 bool TGame::FindRecord()

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "play/game.h"
-#include "solve/generator.h"
+#include "compose/generator.h"
 #include "solve/solver.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "solve/design.h"
+#include "compose/design.h"
 #include "solve/search_state.h"
 
 bool OpenCellsByRules(const TPuzzle& puzzle, std::vector<int>& open)

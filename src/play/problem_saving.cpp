@@ -1,22 +1,26 @@
 // Writing the board as a problem file, with the moves and time of the game
-// when asked.
+// when asked, and the clue statistics that go with a saved problem.
 
+#include "files/cp932.h"
 #include "files/file_errors.h"
-#include "files/problem_format.h"
+#include "files/problem_board.h"
+#include "files/statistics.h"
 #include "files/text_file.h"
 #include "play/game.h"
 
 bool TGame::WriteProblem(const std::string& fileName, bool withProgress)
 {
-    std::vector<std::string> lines = FormatProblemLines(Board);
+    TProblemText text = ProblemTextFromBoard(Board);
     if (withProgress) {
         const uint32_t moves = UndoCount > static_cast<uint32_t>(kMaxMoves) ? kMaxMoves : UndoCount;
-        lines.push_back(FormatProgressLine(moves, ElapsedSeconds));
-        for (uint32_t k = 1; k <= moves; ++k) lines.push_back(FormatMoveLine(UndoStack[k]));
+        text.HasProgress = true;
+        text.Seconds = ElapsedSeconds;
+        text.Moves.reserve(moves);
+        for (uint32_t k = 1; k <= moves; ++k) text.Moves.push_back(TStoredMove{UndoStack[k], true});
     }
 
     TReplacingFile file(fileName);
-    if (!file.Write(JoinLinesCrLf(lines))) {
+    if (!file.Write(JoinLinesCrLf(FormatProblemText(text)))) {
         Host.ShowError(WriteErrorText(fileName, file.Reason()));
         return false;
     }
@@ -28,5 +32,16 @@ bool TGame::WriteProblem(const std::string& fileName, bool withProgress)
         return false;
     }
     Dirty = false;
+    return true;
+}
+
+bool TGame::WriteClueStatistics()
+{
+    const std::string path = kClueStatisticsFile;
+    std::string reason;
+    if (!WriteFileReplacing(path, Utf8ToCp932(JoinLinesCrLf(ClueStatisticsLines(Board))), reason)) {
+        Host.ShowError(WriteErrorText(path, reason));
+        return false;
+    }
     return true;
 }
