@@ -1,24 +1,24 @@
 #include "compose/design.h"
 
+#include "model/arrow.h"
+
 int CountGreensFrom(const std::vector<uint8_t>& green, int rows, int cols, int cell, char arrow)
 {
-    const int di = arrow == 'u' ? -1 : arrow == 'd' ? 1 : 0;
-    const int dj = arrow == 'l' ? -1 : arrow == 'r' ? 1 : 0;
     int greens = 0;
-    for (int y = cell / cols + di, x = cell % cols + dj; y >= 0 && y < rows && x >= 0 && x < cols; y += di, x += dj) {
+    ForEachCellInSight(rows, cols, cell / cols, cell % cols, arrow, [&](int y, int x) {
         greens += green[static_cast<size_t>(y) * cols + x] != 0;
-    }
+        return true;
+    });
     return greens;
 }
 
 int TDesign::CountGreens(int cell, char arrow) const
 {
-    const int di = arrow == 'u' ? -1 : arrow == 'd' ? 1 : 0;
-    const int dj = arrow == 'l' ? -1 : arrow == 'r' ? 1 : 0;
     int greens = 0;
-    for (int y = cell / Cols + di, x = cell % Cols + dj; y >= 0 && y < Rows && x >= 0 && x < Cols; y += di, x += dj) {
+    ForEachCellInSight(Rows, Cols, cell / Cols, cell % Cols, arrow, [&](int y, int x) {
         greens += Kind[static_cast<size_t>(y) * Cols + x] == kDesignGreen;
-    }
+        return true;
+    });
     return greens;
 }
 

@@ -4,6 +4,8 @@
 
 #include "play/game.h"
 
+#include "model/arrow.h"
+
 
 void TGame::ApplyMove(int r, int c, bool right)
 {
@@ -167,22 +169,18 @@ void TGame::AdjustRemaining(int r, int c, int delta)
 bool TGame::InitRemaining(int r, int c)
 {
     TGridElem& clue = Board.At(r, c);
-    int dr = 0, dc = 0;
-    switch (clue.Arrow) {
-    case 'd': dr = 2; break;
-    case 'u': dr = -2; break;
-    case 'l': dc = -2; break;
-    case 'r': dc = 2; break;
-    default: return true;  // names no direction: keeps its count
-    }
-    int rr = r + dr, cc = c + dc;
-    while (true) {
-        const TGridElem& e = Board.At(rr, cc);
-        if (e.Kind == TKind::Outside || (e.Kind == TKind::Clue && e.Arrow == clue.Arrow)) break;
-        rr += dr;
-        cc += dc;
-    }
-    const int remaining = clue.Number - Board.At(rr, cc).Number;
+    const std::optional<TArrowStep> step = ArrowStep(clue.Arrow);
+    if (!step) return true;  // names no direction: keeps its count
+    // The next clue with the same arrow counts everything beyond itself; up
+    // to it (or to the edge, which counts 0) is this clue's own share.
+    int beyond = 0;
+    ForEachCellInSight(Board.Rows, Board.Cols, (r - 1) / 2, (c - 1) / 2, clue.Arrow, [&](int y, int x) {
+        const TGridElem& e = Board.At(2 * y + 1, 2 * x + 1);
+        if (e.Kind != TKind::Clue || e.Arrow != clue.Arrow) return true;
+        beyond = e.Number;
+        return false;
+    });
+    const int remaining = clue.Number - beyond;
     // A clue below the next clue with its arrow can never be met; it is held
     // at 0 (no green cell it counts is accepted) instead of wrapping around.
     clue.Remaining = static_cast<uint8_t>(remaining < 0 ? 0 : remaining);

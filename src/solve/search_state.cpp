@@ -1,5 +1,7 @@
 #include "solve/search_state.h"
 
+#include "model/arrow.h"
+
 #include <algorithm>
 
 TSearchState::TSearchState(const TPuzzle& puzzle)
@@ -57,25 +59,20 @@ void TSearchState::BuildStretches(const TPuzzle& puzzle)
         for (int j = 0; j < Cols; ++j) {
             const TPuzzleCell& clue = puzzle.At(i, j);
             if (!clue.Clue) continue;
-            int di = 0, dj = 0, slot = 0;
-            switch (clue.Arrow) {
-            case 'u': di = -1; slot = 0; break;
-            case 'l': dj = -1; slot = 1; break;
-            case 'r': dj = 1; slot = 2; break;
-            case 'd': di = 1; slot = 3; break;
-            default: continue;  // counts nothing
-            }
+            const std::optional<TArrowStep> step = ArrowStep(clue.Arrow);
+            if (!step) continue;  // counts nothing
+            const int slot = step->Slot;
             TStretch stretch;
             stretch.First = static_cast<int>(StretchCells.size());
             stretch.Need = clue.Number;
             const int id = static_cast<int>(Stretches.size());
-            for (int y = i + di, x = j + dj; y >= 0 && y < Rows && x >= 0 && x < Cols; y += di, x += dj) {
+            ForEachCellInSight(Rows, Cols, i, j, clue.Arrow, [&](int y, int x) {
                 const TPuzzleCell& cell = puzzle.At(y, x);
                 // A further clue with the same arrow counts everything beyond
                 // itself, so this clue's own share ends there.
                 if (cell.Clue && cell.Arrow == clue.Arrow) {
                     stretch.Need -= cell.Number;
-                    break;
+                    return false;
                 }
                 const int p = CellIndex(y, x);
                 StretchCells.push_back(p);
@@ -83,7 +80,8 @@ void TSearchState::BuildStretches(const TPuzzle& puzzle)
                     CellStretch[4 * p + slot] = id;
                     ++stretch.Unknowns;
                 }
-            }
+                return true;
+            });
             stretch.Length = static_cast<int>(StretchCells.size()) - stretch.First;
             if (stretch.Need < 0) ConsistentClues = false;
             Stretches.push_back(stretch);

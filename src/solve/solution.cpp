@@ -3,6 +3,8 @@
 
 #include "solve/solver.h"
 
+#include "model/arrow.h"
+
 namespace {
 
 TGridPos Between(TGridPos a, TGridPos b)
@@ -70,18 +72,12 @@ bool IsValidSolution(const TPuzzle& puzzle, const TSolution& solution)
         for (int j = 0; j < cols; ++j) {
             const TPuzzleCell& clue = puzzle.At(i, j);
             if (!clue.Clue) continue;
-            int di = 0, dj = 0;
-            switch (clue.Arrow) {
-            case 'u': di = -1; break;
-            case 'd': di = 1; break;
-            case 'l': dj = -1; break;
-            case 'r': dj = 1; break;
-            default: continue;
-            }
+            if (!ArrowStep(clue.Arrow)) continue;
             int greens = 0;
-            for (int y = i + di, x = j + dj; y >= 0 && y < rows && x >= 0 && x < cols; y += di, x += dj) {
+            ForEachCellInSight(rows, cols, i, j, clue.Arrow, [&](int y, int x) {
                 greens += solution.Green[static_cast<size_t>(y) * cols + x];
-            }
+                return true;
+            });
             if (greens != clue.Number) return false;
         }
     }
