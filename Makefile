@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps bench install clean
+.PHONY: run test build deps bench install package clean
 
 deps:
 	./scripts/install-deps
@@ -23,6 +23,10 @@ bench: build
 
 install: build
 	cmake --install $(BUILD_DIR)
+
+# The Debian package, written as $(BUILD_DIR)/quilorn_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 clean:
 	rm -rf $(BUILD_DIR)

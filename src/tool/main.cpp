@@ -2,6 +2,7 @@
 #include <cstring>
 #include <string>
 
+#include "quilorn_version.h"
 #include "tool/commands.h"
 
 namespace {
@@ -13,7 +14,9 @@ const char kUsage[] =
     "                                     draw the board to a PNG picture\n"
     "  solve FILE [--answer OUT]          count the solutions (0, 1, 2 = two or more)\n"
     "  generate --rows R --cols C [--seed N] --out FILE\n"
-    "                                     write a new problem with exactly one solution\n";
+    "                                     write a new problem with exactly one solution\n"
+    "  --help                             print this text\n"
+    "  --version                          print the program's name and version\n";
 }  // namespace
 
 int UsageError(const std::string& why)
@@ -35,6 +38,10 @@ int main(int argc, char** argv)
     if (command == "generate") return RunGenerate(args);
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
+        return ToolExit::kOk;
+    }
+    if (command == "--version") {
+        std::puts("quilorn-tool " QUILORN_VERSION);
         return ToolExit::kOk;
     }
     return UsageError("unknown command '" + command + "'");
