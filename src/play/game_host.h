@@ -4,14 +4,10 @@
 // the command-line tool with a bitmap or nothing, tests with a recorder.
 // All texts passed here are UTF-8.
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
-using TColor = uint32_t;  // 0x00BBGGRR, low byte red
-
-inline constexpr TColor kSegmentBlue = 0xFF0000;
-inline constexpr TColor kTraceRed = 0x0000FF;
+#include "model/color.h"
 
 // Controls the logic shows, hides or clears.
 enum class TControl {

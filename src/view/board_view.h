@@ -10,7 +10,7 @@
 // asks Qt to show it; nothing is kept to paint later.
 
 #include "model/board.h"
-#include "play/game_host.h"
+#include "model/color.h"
 #include "view/my_image.h"
 #include "view/view_controls.h"
 
