@@ -155,10 +155,10 @@ int RunRender(const TArgs& args)
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
 
-    TMyImage view(nullptr);
-    view.ResizeView(options.Width, options.Height);
+    TMyImage image(nullptr);
+    image.ResizeView(options.Width, options.Height);
     TPlainViewControls controls;
-    TBoardView boardView(view, game.Board, controls);
+    TBoardView boardView(image, game.Board, controls);
     boardView.SetUpNewView();
     host.Attach(&boardView);
     boardView.FitBoardToView();
@@ -169,7 +169,7 @@ int RunRender(const TArgs& args)
     boardView.DrawBoard();
     host.Attach(nullptr);
 
-    if (!SavePicture(view.Bitmap(), options.Out, why)) {
+    if (!SavePicture(image.Bitmap(), options.Out, why)) {
         std::fprintf(stderr, "error: %s: %s\n", options.Out.c_str(), why.c_str());
         return ToolExit::kError;
     }

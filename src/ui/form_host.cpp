@@ -29,32 +29,32 @@ QString FromUtf8(const std::string& text)
 
 void TFormMain::PaintCell(int r, int c)
 {
-    if (BoardOps) BoardOps->PaintCell(r, c);
+    if (BoardView) BoardView->PaintCell(r, c);
 }
 
 void TFormMain::DrawCell(int r, int c, TColor segmentColor)
 {
-    if (BoardOps) BoardOps->DrawCell(r, c, segmentColor);
+    if (BoardView) BoardView->DrawCell(r, c, segmentColor);
 }
 
 void TFormMain::DrawSegment(int r, int c, TColor color)
 {
-    if (BoardOps) BoardOps->DrawSegment(r, c, color);
+    if (BoardView) BoardView->DrawSegment(r, c, color);
 }
 
 void TFormMain::DrawBoard()
 {
-    if (BoardOps) BoardOps->DrawBoard();
+    if (BoardView) BoardView->DrawBoard();
 }
 
 void TFormMain::DrawGrid()
 {
-    if (BoardOps) BoardOps->DrawGrid();
+    if (BoardView) BoardView->DrawGrid();
 }
 
 void TFormMain::FitBoardToView()
 {
-    if (BoardOps) BoardOps->FitBoardToView();
+    if (BoardView) BoardView->FitBoardToView();
 }
 
 void TFormMain::Beep()
@@ -136,14 +136,14 @@ void TFormMain::ProcessMessages()
 
 void TFormMain::ShowClueChoice(int i, int j)
 {
-    if (!BoardView) return;
+    if (!BoardImage) return;
     const int rows = Game.Board.Rows;
     const int cols = Game.Board.Cols;
     // The lower right corner of the cell right of the clicked one, so the
     // list opens beside the cell without covering it.
     int32_t px = 0, py = 0;
-    BoardView->WorldToPixel(2 * j + 2 - cols, 2 * i - rows, px, py);
-    const QPoint at = PlaceClueChoice(QPoint(px, py), RadioGroupKosuu->size(), BoardView->geometry());
+    BoardImage->WorldToPixel(2 * j + 2 - cols, 2 * i - rows, px, py);
+    const QPoint at = PlaceClueChoice(QPoint(px, py), RadioGroupKosuu->size(), BoardImage->geometry());
     RadioGroupKosuu->move(at);
     RadioGroupKosuu->show();
     RadioGroupKosuu->raise();
@@ -151,10 +151,10 @@ void TFormMain::ShowClueChoice(int i, int j)
 
 void TFormMain::MovePointerToWorld(double x, double y)
 {
-    if (!BoardView) return;
+    if (!BoardImage) return;
     int32_t px = 0, py = 0;
-    BoardView->WorldToPixel(x, y, px, py);
-    QCursor::setPos(BoardView->mapToGlobal(QPoint(px, py)));
+    BoardImage->WorldToPixel(x, y, px, py);
+    QCursor::setPos(BoardImage->mapToGlobal(QPoint(px, py)));
 }
 
 void TFormMain::CloseWindow()

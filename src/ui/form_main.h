@@ -46,7 +46,7 @@ public:
     QSlider* TrackBarUnit = nullptr;
     QScrollBar* ScrollBarYoko = nullptr;
     QScrollBar* ScrollBarTate = nullptr;
-    TMyImage* BoardView = nullptr;  // made by the first resize
+    TMyImage* BoardImage = nullptr;  // the board's drawing surface, made by the first resize
     TRadioGroup* RadioGroupKosuu = nullptr;
     QPlainTextEdit* MemoSetsumei = nullptr;
     // Right: the mode selector, the two command panels, the sizes, quit.
@@ -76,8 +76,8 @@ public:
     // The command buttons by their number in the button-state sets.
     std::array<QPushButton*, Buttons::kCount> StateButtons{};
 
-    // The board view's operations; empty until the view exists.
-    std::unique_ptr<TBoardView> BoardOps;
+    // Paints the board on BoardImage, zooms and scrolls it; made with it.
+    std::unique_ptr<TBoardView> BoardView;
 
     // ---- input state ----
     bool Dragging = false;

@@ -16,11 +16,11 @@
 
 class TBoardView {
 public:
-    TBoardView(TMyImage& view, const TBoard& board, TViewControls& controls);
+    TBoardView(TMyImage& image, const TBoard& board, TViewControls& controls);
     TBoardView(const TBoardView&) = delete;
     TBoardView& operator=(const TBoardView&) = delete;
 
-    TMyImage& View;
+    TMyImage& Image;
     const TBoard& Board;
     TViewControls& Controls;
 
