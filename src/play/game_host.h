@@ -45,8 +45,9 @@ public:
     virtual void ProcessMessages() = 0;
     // Shows the clue choice list beside cell (i, j).
     virtual void ShowClueChoice(int i, int j) = 0;
-    // Moves the mouse pointer onto a world point of the board view.
-    virtual void MovePointerToWorld(double x, double y) = 0;
+    // Moves the mouse pointer onto the centre of element (r, c) of the
+    // doubled grid, wherever the view shows it.
+    virtual void MovePointerToElement(int r, int c) = 0;
     virtual void CloseWindow() = 0;
 
     // Messages. AskYesCancel is the warning box with Yes and Cancel; true for Yes.
@@ -86,7 +87,7 @@ public:
     void SetKeyPreview(bool) override {}
     void ProcessMessages() override {}
     void ShowClueChoice(int, int) override {}
-    void MovePointerToWorld(double, double) override {}
+    void MovePointerToElement(int, int) override {}
     void CloseWindow() override {}
     bool AskYesCancel(const std::string&) override { return false; }
     void ShowCongratulation(const std::string&) override {}

@@ -136,22 +136,24 @@ void TFormMain::ProcessMessages()
 
 void TFormMain::ShowClueChoice(int i, int j)
 {
-    if (!BoardImage) return;
-    const int rows = Game.Board.Rows;
-    const int cols = Game.Board.Cols;
+    if (!BoardView) return;
     // The lower right corner of the cell right of the clicked one, so the
     // list opens beside the cell without covering it.
+    double x = 0, y = 0;
+    BoardView->ElementToWorld(2 * i, 2 * j + 2, x, y);
     int32_t px = 0, py = 0;
-    BoardImage->WorldToPixel(2 * j + 2 - cols, 2 * i - rows, px, py);
+    BoardImage->WorldToPixel(x, y, px, py);
     const QPoint at = PlaceClueChoice(QPoint(px, py), RadioGroupKosuu->size(), BoardImage->geometry());
     RadioGroupKosuu->move(at);
     RadioGroupKosuu->show();
     RadioGroupKosuu->raise();
 }
 
-void TFormMain::MovePointerToWorld(double x, double y)
+void TFormMain::MovePointerToElement(int r, int c)
 {
-    if (!BoardImage) return;
+    if (!BoardView) return;
+    double x = 0, y = 0;
+    BoardView->ElementToWorld(r, c, x, y);
     int32_t px = 0, py = 0;
     BoardImage->WorldToPixel(x, y, px, py);
     QCursor::setPos(BoardImage->mapToGlobal(QPoint(px, py)));

@@ -14,8 +14,7 @@ void TFormMain::ElementPoint(int x, int y, double& u, double& v) const
 {
     double wx = 0, wy = 0;
     BoardImage->PixelToWorld(x, y, wx, wy);
-    u = wx + Game.Board.Cols;
-    v = wy + Game.Board.Rows;
+    BoardView->WorldToElement(wx, wy, v, u);
 }
 
 void TFormMain::BoardMouseDown(const TPointerEvent& event)

@@ -127,7 +127,7 @@ public:
     void SetKeyPreview(bool on) override;
     void ProcessMessages() override;
     void ShowClueChoice(int i, int j) override;
-    void MovePointerToWorld(double x, double y) override;
+    void MovePointerToElement(int r, int c) override;
     void CloseWindow() override;
     bool AskYesCancel(const std::string& text) override;
     void ShowCongratulation(const std::string& text) override;
@@ -158,6 +158,7 @@ private:
     void ArrangeControls();
     void CreateBoardView();
     QWidget* ControlWidget(TControl control) const;
-    // World point under a view pixel, as element coordinates (u, v).
+    // The element point under a pixel of the board image: u its column, v
+    // its row, as the hit tests take them.
     void ElementPoint(int x, int y, double& u, double& v) const;
 };

@@ -33,6 +33,13 @@ public:
     double ViewCenterX = 0;
     double ViewCenterY = 0;
 
+    // ---- coordinates (board_view_layout.cpp) ----
+    // The one place where the doubled grid meets the world: element (r, c)
+    // lies at x = c - C, y = r - R. Fractional elements are the points
+    // between centres, so a pointer's world point maps to one as well.
+    void ElementToWorld(double r, double c, double& x, double& y) const;
+    void WorldToElement(double x, double y, double& r, double& c) const;
+
     // ---- layout (board_view_layout.cpp) ----
     // Recomputes the view area from the origin and unit size and writes the
     // rounded centre to both scroll bars. Call after every change of either.
@@ -72,6 +79,10 @@ public:
     void FitBoardToView();
 
 private:
+    // The painter's shapes, given by the elements at their ends or corners,
+    // in the surface's current pen and brush.
+    void LineBetween(int r1, int c1, int r2, int c2);
+    void RectangleBetween(int r1, int c1, int r2, int c2);
     // Moves the origin so that the world point (x, y) is at the view's centre
     // pixel (Width div 2, Height div 2).
     void RecentreOn(double x, double y);

@@ -8,6 +8,18 @@ TBoardView::TBoardView(TMyImage& image, const TBoard& board, TViewControls& cont
 {
 }
 
+void TBoardView::ElementToWorld(double r, double c, double& x, double& y) const
+{
+    x = c - Board.Cols;
+    y = r - Board.Rows;
+}
+
+void TBoardView::WorldToElement(double x, double y, double& r, double& c) const
+{
+    r = y + Board.Rows;
+    c = x + Board.Cols;
+}
+
 void TBoardView::UpdateViewArea()
 {
     Image.PixelToWorld(0, 0, ViewLeft, ViewTop);

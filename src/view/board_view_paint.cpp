@@ -1,5 +1,6 @@
 #include <QString>
 
+#include "model/clue_code.h"
 #include "view/board_view.h"
 #include "view/rounding.h"
 
@@ -35,9 +36,11 @@ void TBoardView::DrawGrid()
     Image.SetPenWidth(1);
     Image.SetPenColor(kBlack);
     Image.SetBrushColor(kWhite);
-    Image.Rectangle(-C, C, -R, R);
-    for (int k = 1; k <= R - 1; ++k) Image.DrawLine(-C, 2 * k - R, C, 2 * k - R);
-    for (int k = 1; k <= C - 1; ++k) Image.DrawLine(2 * k - C, -R, 2 * k - C, R);
+    // The outline runs along the perimeter elements, the grid lines along
+    // the rows and columns of edges and corners between the cells.
+    RectangleBetween(0, 0, 2 * R, 2 * C);
+    for (int k = 1; k <= R - 1; ++k) LineBetween(2 * k, 0, 2 * k, 2 * C);
+    for (int k = 1; k <= C - 1; ++k) LineBetween(0, 2 * k, 2 * R, 2 * k);
     Image.update();
 }
 
@@ -52,8 +55,6 @@ void TBoardView::PaintCell(int r, int c) { DrawCell(r, c, kSegmentBlue); }
 
 void TBoardView::DrawCell(int r, int c, TColor segmentColor)
 {
-    const int R = Board.Rows;
-    const int C = Board.Cols;
     const TGridElem& e = Board.At(r, c);
     // Setting the colour also makes the brush solid again after a clue's
     // clear brush.
@@ -61,18 +62,20 @@ void TBoardView::DrawCell(int r, int c, TColor segmentColor)
     Image.SetPenColor(kBlack);
     // The fill paints over everything inside the square: old text and the
     // halves of segments, which are drawn again whole below.
-    Image.Rectangle(c - 1 - C, c + 1 - C, r - 1 - R, r + 1 - R);
-    const double x = c - C;
-    const double y = r - R;
+    RectangleBetween(r - 1, c - 1, r + 1, c + 1);
+    double x = 0, y = 0;
+    ElementToWorld(r, c, x, y);
     if (e.Kind == TKind::Clue) {
         Image.SetBrushStyle(TBrushStyle::Clear);
         Image.SetFontSize(RoundHalfEven(Image.UnitSize * 0.8));
         Image.SetFontColor(e.Remaining == 0 ? kClueDone : kClueOpen);
+        // A level arrow sits above the number, an upright one to its right.
+        const QString arrow = QString::fromStdString(ClueCode::ArrowGlyph(e.Arrow));
         switch (e.Arrow) {
-        case 'r': Image.TextAt(0, 0, x, y - 0.6, QStringLiteral("→")); break;
-        case 'l': Image.TextAt(0, 0, x, y - 0.6, QStringLiteral("←")); break;
-        case 'u': Image.TextAt(0, 0, x + 0.7, y, QStringLiteral("↑")); break;
-        case 'd': Image.TextAt(0, 0, x + 0.7, y, QStringLiteral("↓")); break;
+        case 'r':
+        case 'l': Image.TextAt(0, 0, x, y - 0.6, arrow); break;
+        case 'u':
+        case 'd': Image.TextAt(0, 0, x + 0.7, y, arrow); break;
         default: break;
         }
         Image.SetFontSize(Image.UnitSize);
@@ -92,13 +95,27 @@ void TBoardView::DrawCell(int r, int c, TColor segmentColor)
 
 void TBoardView::DrawSegment(int r, int c, TColor color)
 {
-    const int R = Board.Rows;
-    const int C = Board.Cols;
     Image.SetPenColor(color);
     Image.SetPenWidth(3);
     const TKind kind = Board.At(r, c).Kind;
-    if (kind == TKind::HorzSegment) Image.DrawLine(c - 1 - C, r - R, c + 1 - C, r - R);
-    if (kind == TKind::VertSegment) Image.DrawLine(c - C, r - 1 - R, c - C, r + 1 - R);
+    if (kind == TKind::HorzSegment) LineBetween(r, c - 1, r, c + 1);
+    if (kind == TKind::VertSegment) LineBetween(r - 1, c, r + 1, c);
     Image.SetPenWidth(1);
     Image.update();
+}
+
+void TBoardView::LineBetween(int r1, int c1, int r2, int c2)
+{
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ElementToWorld(r1, c1, x1, y1);
+    ElementToWorld(r2, c2, x2, y2);
+    Image.DrawLine(x1, y1, x2, y2);
+}
+
+void TBoardView::RectangleBetween(int r1, int c1, int r2, int c2)
+{
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ElementToWorld(r1, c1, x1, y1);
+    ElementToWorld(r2, c2, x2, y2);
+    Image.Rectangle(x1, x2, y1, y2);
 }

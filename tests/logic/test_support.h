@@ -65,12 +65,7 @@ public:
     void SetKeyPreview(bool) override {}
     void ProcessMessages() override {}
     void ShowClueChoice(int i, int j) override { Calls.push_back("ShowClueChoice " + Pos(i, j)); }
-    void MovePointerToWorld(double x, double y) override
-    {
-        std::ostringstream s;
-        s << "Pointer " << x << "," << y;
-        Calls.push_back(s.str());
-    }
+    void MovePointerToElement(int r, int c) override { Calls.push_back("Pointer " + Pos(r, c)); }
     void CloseWindow() override { Closed = true; }
     bool AskYesCancel(const std::string& text) override
     {

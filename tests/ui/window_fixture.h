@@ -89,8 +89,10 @@ protected:
     // The view pixel at the centre of doubled-grid element (r, c).
     QPoint ElementPixel(int r, int c)
     {
+        double x = 0, y = 0;
+        Form->BoardView->ElementToWorld(r, c, x, y);
         int32_t px = 0, py = 0;
-        Image()->WorldToPixel(c - Game().Board.Cols, r - Game().Board.Rows, px, py);
+        Image()->WorldToPixel(x, y, px, py);
         return QPoint(px, py);
     }
 

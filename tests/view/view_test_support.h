@@ -68,7 +68,9 @@ struct TViewRig {
     // world units.
     QPoint PixelInCell(int i, int j, double dx = 0, double dy = 0) const
     {
-        return PixelOf(2 * j - 1 - Board.Cols + dx, 2 * i - 1 - Board.Rows + dy);
+        double x = 0, y = 0;
+        BoardView.ElementToWorld(2 * i - 1, 2 * j - 1, x, y);
+        return PixelOf(x + dx, y + dy);
     }
     TColor ColorInCell(int i, int j, double dx = 0, double dy = 0)
     {
