@@ -1,12 +1,13 @@
 #pragma once
 // Everything the game logic asks of the window. The logic decides; the host
-// only shows, asks and reports. The window implements this with real widgets,
-// the command-line tool with a bitmap or nothing, tests with a recorder.
-// All texts passed here are UTF-8.
+// only shows, asks and reports. The window implements this with real widgets
+// and its board view as painter, the command-line tool with (almost) nothing,
+// tests with a recorder. All texts passed here are UTF-8.
 
 #include <optional>
 #include <string>
 
+#include "model/board_painter.h"
 #include "model/color.h"
 
 // Controls the logic shows, hides or clears.
@@ -22,13 +23,17 @@ class TGameHost {
 public:
     virtual ~TGameHost() = default;
 
-    // Painting of the board, immediate.
-    virtual void PaintCell(int r, int c) = 0;
-    virtual void DrawCell(int r, int c, TColor segmentColor) = 0;
-    virtual void DrawSegment(int r, int c, TColor color) = 0;
-    virtual void DrawBoard() = 0;
-    virtual void DrawGrid() = 0;
-    virtual void FitBoardToView() = 0;
+    // Where the board is painted. A host with no view yet (the window before
+    // its first resize) answers a painter that paints nothing.
+    virtual TBoardPainter& Painter() = 0;
+
+    // The game's painting calls, passed on to the painter of the moment.
+    void PaintCell(int r, int c) { Painter().PaintCell(r, c); }
+    void DrawCell(int r, int c, TColor segmentColor) { Painter().DrawCell(r, c, segmentColor); }
+    void DrawSegment(int r, int c, TColor color) { Painter().DrawSegment(r, c, color); }
+    void DrawBoard() { Painter().DrawBoard(); }
+    void DrawGrid() { Painter().DrawGrid(); }
+    void FitBoardToView() { Painter().FitBoardToView(); }
 
     // Window state.
     virtual void Beep() = 0;
@@ -70,12 +75,7 @@ public:
 // about a few calls (the command-line tool, benchmarks, tests).
 class TQuietHost : public TGameHost {
 public:
-    void PaintCell(int, int) override {}
-    void DrawCell(int, int, TColor) override {}
-    void DrawSegment(int, int, TColor) override {}
-    void DrawBoard() override {}
-    void DrawGrid() override {}
-    void FitBoardToView() override {}
+    TBoardPainter& Painter() override { return QuietPainter; }
     void Beep() override {}
     void SetButtonEnabled(int, bool) override {}
     void ShowClock(const std::string&) override {}
@@ -97,4 +97,7 @@ public:
     std::optional<std::string> ChooseSaveFile(const std::string&, bool) override { return std::nullopt; }
     double Now() override { return 0.0; }
     std::string TodayShortDate() override { return "2000/01/01"; }
+
+private:
+    TQuietPainter QuietPainter;
 };

@@ -27,34 +27,10 @@ QString FromUtf8(const std::string& text)
 
 }  // namespace
 
-void TFormMain::PaintCell(int r, int c)
+TBoardPainter& TFormMain::Painter()
 {
-    if (BoardView) BoardView->PaintCell(r, c);
-}
-
-void TFormMain::DrawCell(int r, int c, TColor segmentColor)
-{
-    if (BoardView) BoardView->DrawCell(r, c, segmentColor);
-}
-
-void TFormMain::DrawSegment(int r, int c, TColor color)
-{
-    if (BoardView) BoardView->DrawSegment(r, c, color);
-}
-
-void TFormMain::DrawBoard()
-{
-    if (BoardView) BoardView->DrawBoard();
-}
-
-void TFormMain::DrawGrid()
-{
-    if (BoardView) BoardView->DrawGrid();
-}
-
-void TFormMain::FitBoardToView()
-{
-    if (BoardView) BoardView->FitBoardToView();
+    if (BoardView) return *BoardView;
+    return QuietPainter;
 }
 
 void TFormMain::Beep()

@@ -110,12 +110,7 @@ public:
     void ScrollBarTateScroll();
 
     // ---- the game's host ----
-    void PaintCell(int r, int c) override;
-    void DrawCell(int r, int c, TColor segmentColor) override;
-    void DrawSegment(int r, int c, TColor color) override;
-    void DrawBoard() override;
-    void DrawGrid() override;
-    void FitBoardToView() override;
+    TBoardPainter& Painter() override;
     void Beep() override;
     void SetButtonEnabled(int number, bool enabled) override;
     void ShowClock(const std::string& text) override;
@@ -146,6 +141,8 @@ protected:
 private:
     std::unique_ptr<TDialogs> DialogsObject;
     std::unique_ptr<TWidgetViewControls> ViewControls;
+    // The painter until the first resize makes the board view.
+    TQuietPainter QuietPainter;
     // The quit button has asked already; closing asks no second time.
     bool CloseConfirmed = false;
 

@@ -1,20 +1,22 @@
 #pragma once
-// The main window's operations on the board view: which part of the world the
-// view shows (board_view_layout.cpp), the painting of the board
-// (board_view_paint.cpp), and zoom, scroll and resize (board_view_zoom.cpp).
+// The board view: the game's painter of the board on a drawing surface, Image
+// (board_view_paint.cpp); where elements lie in the world and which part of
+// the world the surface shows (board_view_layout.cpp); zoom, scroll and
+// resize (board_view_zoom.cpp).
 //
 // The board lies in world coordinates with element (r, c) of the doubled grid
 // centred at (c - C, r - R) for R rows and C columns: the board spans x from
 // -C to C and y from -R to R, centred on (0, 0), with y growing downward. A
-// cell is 2 x 2 world units. Painting writes into the view's bitmap at once and
-// asks Qt to show it; nothing is kept to paint later.
+// cell is 2 x 2 world units. Painting writes into the surface's bitmap at once
+// and asks Qt to show it; nothing is kept to paint later.
 
 #include "model/board.h"
+#include "model/board_painter.h"
 #include "model/color.h"
 #include "view/my_image.h"
 #include "view/view_controls.h"
 
-class TBoardView {
+class TBoardView : public TBoardPainter {
 public:
     TBoardView(TMyImage& image, const TBoard& board, TViewControls& controls);
     TBoardView(const TBoardView&) = delete;
@@ -48,19 +50,19 @@ public:
     // draws the grid only: the caller repaints the cells when the pan ends.
     void CenterViewOn(double x, double y);
 
-    // ---- painting (board_view_paint.cpp) ----
+    // ---- painting (board_view_paint.cpp), the game's TBoardPainter ----
     // Background, white board with its outline, and grid lines.
-    void DrawGrid();
+    void DrawGrid() override;
     // The grid, then every cell, top row first.
-    void DrawBoard();
+    void DrawBoard() override;
     // One cell with its loop segments in the normal blue.
-    void PaintCell(int r, int c);
-    // One cell (doubled coordinates): fill by kind, outline, clue or mark
-    // text, and every segment touching it, whole, in segmentColor.
-    void DrawCell(int r, int c, TColor segmentColor);
+    void PaintCell(int r, int c) override;
+    // One cell: fill by kind, outline, clue or mark text, and every segment
+    // touching it, whole, in segmentColor.
+    void DrawCell(int r, int c, TColor segmentColor) override;
     // One edge element: a 3-pixel line between the centres of the two cells
     // it joins, if it holds a segment. The pen keeps the colour afterwards.
-    void DrawSegment(int r, int c, TColor color);
+    void DrawSegment(int r, int c, TColor color) override;
 
     // ---- zoom, scroll and resize (board_view_zoom.cpp) ----
     // First sizing of a newly created view: maroon background, 20 pixels per
@@ -76,7 +78,7 @@ public:
     void ScrollBarTateScroll();
     // Chooses the unit size that shows the whole board with a margin of half
     // a cell and centres the board; the caller paints afterwards.
-    void FitBoardToView();
+    void FitBoardToView() override;
 
 private:
     // The painter's shapes, given by the elements at their ends or corners,
