@@ -88,7 +88,7 @@ public:
     int16_t TraceCol = 0;
     // Key events reach FormKeyDown before the focused control.
     bool KeyPreview = true;
-    // Whether the board view would show a hint; it carries none.
+    // Whether the board image would show a hint; it carries none.
     bool BoardShowHint = true;
 
     // Replaces the message boxes and file dialogs (tests answer them).

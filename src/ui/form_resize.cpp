@@ -40,7 +40,7 @@ void TFormMain::ArrangeControls()
     PanelMain->setGeometry(width() - mainWidth, 0, mainWidth, height());
     PanelImage->setGeometry(0, 0, std::max(width() - mainWidth, 0), height());
 
-    // Placed by hand rather than by a layout, so the board view has its size
+    // Placed by hand rather than by a layout, so the board image has its size
     // at once: the first resize fits the start-up board into it.
     const int w = PanelImage->width();
     const int h = PanelImage->height();
@@ -76,7 +76,7 @@ void TFormMain::CreateBoardView()
     BoardImage->OnPointerDown = [this](const TPointerEvent& e) { BoardMouseDown(e); };
     BoardImage->OnPointerMove = [this](const TPointerEvent& e) { BoardMouseMove(e); };
     BoardImage->OnPointerUp = [this](const TPointerEvent& e) { BoardMouseUp(e); };
-    // The overlays lie over the board view when shown.
+    // The overlays lie over the board image when shown.
     RadioGroupKosuu->raise();
     MemoSetsumei->raise();
     Game.SetButtonStates(Buttons::kReady);

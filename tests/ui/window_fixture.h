@@ -86,7 +86,7 @@ protected:
     TGame& Game() { return Form->Game; }
     TMyImage* Image() { return Form->BoardImage; }
 
-    // The view pixel at the centre of doubled-grid element (r, c).
+    // The pixel of the board image at the centre of doubled-grid element (r, c).
     QPoint ElementPixel(int r, int c)
     {
         double x = 0, y = 0;
