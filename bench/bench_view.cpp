@@ -69,9 +69,9 @@ void FillBusyBoard(TBoard& board, int rows, int cols)
 }
 
 struct TBenchView {
-    TBenchView(int width, int height, int rows, int cols) : View(nullptr), BoardView(View, Board, Controls)
+    TBenchView(int width, int height, int rows, int cols) : Image(nullptr), BoardView(Image, Board, Controls)
     {
-        View.ResizeView(width, height);
+        Image.ResizeView(width, height);
         BoardView.SetUpNewView();
         FillBusyBoard(Board, rows, cols);
         BoardView.FitBoardToView();
@@ -81,7 +81,7 @@ struct TBenchView {
         Controls.SetTrackBarPosition(unit);
         BoardView.TrackBarUnitChange();
     }
-    TMyImage View;
+    TMyImage Image;
     TBoard Board;
     TPlainViewControls Controls;
     TBoardView BoardView;
@@ -92,9 +92,9 @@ void RepaintLoop(benchmark::State& state, TBenchView& bench)
     bench.BoardView.DrawBoard();  // the text shapes are made once, on first use
     for (auto _ : state) {
         bench.BoardView.DrawBoard();
-        benchmark::DoNotOptimize(bench.View.Bitmap().constBits());
+        benchmark::DoNotOptimize(bench.Image.Bitmap().constBits());
     }
-    state.counters["unit"] = bench.View.UnitSize;
+    state.counters["unit"] = bench.Image.UnitSize;
 }
 
 void BM_DrawBoard50x64FullHd(benchmark::State& state)
@@ -109,7 +109,7 @@ BENCHMARK(BM_DrawBoard50x64FullHd)->Arg(4)->Arg(10)->Arg(40)->Unit(benchmark::kM
 void BM_DrawBoard50x64FullHdShown(benchmark::State& state)
 {
     TBenchView bench(1920, 1080, 50, 64);
-    bench.View.show();
+    bench.Image.show();
     bench.Zoom(static_cast<int>(state.range(0)));
     RepaintLoop(state, bench);
 }

@@ -29,5 +29,5 @@ void TGame::RadioGroupKosuuClick(int k)
     }
     Host.PaintCell(EditRow, EditCol);
     Dirty = true;
-    Host.MovePointerToWorld(EditCol + 2 - Board.Cols, EditRow - Board.Rows);
+    Host.MovePointerToElement(EditRow, EditCol + 2);
 }

@@ -1,17 +1,14 @@
 #pragma once
 // Everything the game logic asks of the window. The logic decides; the host
-// only shows, asks and reports. The window implements this with real widgets,
-// the command-line tool with a bitmap or nothing, tests with a recorder.
-// All texts passed here are UTF-8.
+// only shows, asks and reports. The window implements this with real widgets
+// and its board view as painter, the command-line tool with (almost) nothing,
+// tests with a recorder. All texts passed here are UTF-8.
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
-using TColor = uint32_t;  // 0x00BBGGRR, low byte red
-
-inline constexpr TColor kSegmentBlue = 0xFF0000;
-inline constexpr TColor kTraceRed = 0x0000FF;
+#include "model/board_painter.h"
+#include "model/color.h"
 
 // Controls the logic shows, hides or clears.
 enum class TControl {
@@ -26,13 +23,17 @@ class TGameHost {
 public:
     virtual ~TGameHost() = default;
 
-    // Painting of the board, immediate.
-    virtual void PaintCell(int r, int c) = 0;
-    virtual void DrawCell(int r, int c, TColor segmentColor) = 0;
-    virtual void DrawSegment(int r, int c, TColor color) = 0;
-    virtual void DrawBoard() = 0;
-    virtual void DrawGrid() = 0;
-    virtual void FitBoardToView() = 0;
+    // Where the board is painted. A host with no view yet (the window before
+    // its first resize) answers a painter that paints nothing.
+    virtual TBoardPainter& Painter() = 0;
+
+    // The game's painting calls, passed on to the painter of the moment.
+    void PaintCell(int r, int c) { Painter().PaintCell(r, c); }
+    void DrawCell(int r, int c, TColor segmentColor) { Painter().DrawCell(r, c, segmentColor); }
+    void DrawSegment(int r, int c, TColor color) { Painter().DrawSegment(r, c, color); }
+    void DrawBoard() { Painter().DrawBoard(); }
+    void DrawGrid() { Painter().DrawGrid(); }
+    void FitBoardToView() { Painter().FitBoardToView(); }
 
     // Window state.
     virtual void Beep() = 0;
@@ -49,8 +50,9 @@ public:
     virtual void ProcessMessages() = 0;
     // Shows the clue choice list beside cell (i, j).
     virtual void ShowClueChoice(int i, int j) = 0;
-    // Moves the mouse pointer onto a world point of the board view.
-    virtual void MovePointerToWorld(double x, double y) = 0;
+    // Moves the mouse pointer onto the centre of element (r, c) of the
+    // doubled grid, wherever the view shows it.
+    virtual void MovePointerToElement(int r, int c) = 0;
     virtual void CloseWindow() = 0;
 
     // Messages. AskYesCancel is the warning box with Yes and Cancel; true for Yes.
@@ -73,12 +75,7 @@ public:
 // about a few calls (the command-line tool, benchmarks, tests).
 class TQuietHost : public TGameHost {
 public:
-    void PaintCell(int, int) override {}
-    void DrawCell(int, int, TColor) override {}
-    void DrawSegment(int, int, TColor) override {}
-    void DrawBoard() override {}
-    void DrawGrid() override {}
-    void FitBoardToView() override {}
+    TBoardPainter& Painter() override { return QuietPainter; }
     void Beep() override {}
     void SetButtonEnabled(int, bool) override {}
     void ShowClock(const std::string&) override {}
@@ -90,7 +87,7 @@ public:
     void SetKeyPreview(bool) override {}
     void ProcessMessages() override {}
     void ShowClueChoice(int, int) override {}
-    void MovePointerToWorld(double, double) override {}
+    void MovePointerToElement(int, int) override {}
     void CloseWindow() override {}
     bool AskYesCancel(const std::string&) override { return false; }
     void ShowCongratulation(const std::string&) override {}
@@ -100,4 +97,7 @@ public:
     std::optional<std::string> ChooseSaveFile(const std::string&, bool) override { return std::nullopt; }
     double Now() override { return 0.0; }
     std::string TodayShortDate() override { return "2000/01/01"; }
+
+private:
+    TQuietPainter QuietPainter;
 };

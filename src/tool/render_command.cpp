@@ -15,7 +15,6 @@
 #include "tool/commands.h"
 #include "tool/load_game.h"
 #include "view/board_view.h"
-#include "view/painting_host.h"
 
 namespace {
 
@@ -28,9 +27,10 @@ struct TRenderOptions {
     int Unit = 0;  // 0: fit the board to the view
 };
 
-// Reports what the game would show in message boxes on standard error, and
-// paints once a view is attached.
-class TRenderHost : public TPaintingHost {
+// Reports what the game would show in message boxes on standard error. The
+// game is read before the view exists, so its painting goes nowhere; the
+// picture is painted by the view itself afterwards.
+class TRenderHost : public TQuietHost {
 public:
     void ShowError(const std::string& text) override { std::fprintf(stderr, "error: %s\n", text.c_str()); }
     void ShowMessage(const std::string& text) override { std::fprintf(stderr, "note: %s\n", text.c_str()); }
@@ -155,21 +155,19 @@ int RunRender(const TArgs& args)
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
 
-    TMyImage view(nullptr);
-    view.ResizeView(options.Width, options.Height);
+    TMyImage image(nullptr);
+    image.ResizeView(options.Width, options.Height);
     TPlainViewControls controls;
-    TBoardView boardView(view, game.Board, controls);
+    TBoardView boardView(image, game.Board, controls);
     boardView.SetUpNewView();
-    host.Attach(&boardView);
     boardView.FitBoardToView();
     if (options.Unit != 0 && options.Unit != controls.TrackBarPosition()) {
         controls.SetTrackBarPosition(options.Unit);
         boardView.TrackBarUnitChange();
     }
     boardView.DrawBoard();
-    host.Attach(nullptr);
 
-    if (!SavePicture(view.Bitmap(), options.Out, why)) {
+    if (!SavePicture(image.Bitmap(), options.Out, why)) {
         std::fprintf(stderr, "error: %s: %s\n", options.Out.c_str(), why.c_str());
         return ToolExit::kError;
     }

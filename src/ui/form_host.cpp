@@ -27,34 +27,10 @@ QString FromUtf8(const std::string& text)
 
 }  // namespace
 
-void TFormMain::PaintCell(int r, int c)
+TBoardPainter& TFormMain::Painter()
 {
-    if (BoardOps) BoardOps->PaintCell(r, c);
-}
-
-void TFormMain::DrawCell(int r, int c, TColor segmentColor)
-{
-    if (BoardOps) BoardOps->DrawCell(r, c, segmentColor);
-}
-
-void TFormMain::DrawSegment(int r, int c, TColor color)
-{
-    if (BoardOps) BoardOps->DrawSegment(r, c, color);
-}
-
-void TFormMain::DrawBoard()
-{
-    if (BoardOps) BoardOps->DrawBoard();
-}
-
-void TFormMain::DrawGrid()
-{
-    if (BoardOps) BoardOps->DrawGrid();
-}
-
-void TFormMain::FitBoardToView()
-{
-    if (BoardOps) BoardOps->FitBoardToView();
+    if (BoardView) return *BoardView;
+    return QuietPainter;
 }
 
 void TFormMain::Beep()
@@ -137,24 +113,26 @@ void TFormMain::ProcessMessages()
 void TFormMain::ShowClueChoice(int i, int j)
 {
     if (!BoardView) return;
-    const int rows = Game.Board.Rows;
-    const int cols = Game.Board.Cols;
     // The lower right corner of the cell right of the clicked one, so the
     // list opens beside the cell without covering it.
+    double x = 0, y = 0;
+    BoardView->ElementToWorld(2 * i, 2 * j + 2, x, y);
     int32_t px = 0, py = 0;
-    BoardView->WorldToPixel(2 * j + 2 - cols, 2 * i - rows, px, py);
-    const QPoint at = PlaceClueChoice(QPoint(px, py), RadioGroupKosuu->size(), BoardView->geometry());
+    BoardImage->WorldToPixel(x, y, px, py);
+    const QPoint at = PlaceClueChoice(QPoint(px, py), RadioGroupKosuu->size(), BoardImage->geometry());
     RadioGroupKosuu->move(at);
     RadioGroupKosuu->show();
     RadioGroupKosuu->raise();
 }
 
-void TFormMain::MovePointerToWorld(double x, double y)
+void TFormMain::MovePointerToElement(int r, int c)
 {
     if (!BoardView) return;
+    double x = 0, y = 0;
+    BoardView->ElementToWorld(r, c, x, y);
     int32_t px = 0, py = 0;
-    BoardView->WorldToPixel(x, y, px, py);
-    QCursor::setPos(BoardView->mapToGlobal(QPoint(px, py)));
+    BoardImage->WorldToPixel(x, y, px, py);
+    QCursor::setPos(BoardImage->mapToGlobal(QPoint(px, py)));
 }
 
 void TFormMain::CloseWindow()

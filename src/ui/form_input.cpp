@@ -13,9 +13,8 @@
 void TFormMain::ElementPoint(int x, int y, double& u, double& v) const
 {
     double wx = 0, wy = 0;
-    BoardView->PixelToWorld(x, y, wx, wy);
-    u = wx + Game.Board.Cols;
-    v = wy + Game.Board.Rows;
+    BoardImage->PixelToWorld(x, y, wx, wy);
+    BoardView->WorldToElement(wx, wy, v, u);
 }
 
 void TFormMain::BoardMouseDown(const TPointerEvent& event)
@@ -31,12 +30,12 @@ void TFormMain::BoardMouseDown(const TPointerEvent& event)
 
 void TFormMain::BoardMouseMove(const TPointerEvent& event)
 {
-    if (!BoardOps) return;
+    if (!BoardView) return;
     if (Dragging) {
-        const double unit = BoardView->UnitSize;
+        const double unit = BoardImage->UnitSize;
         const double dx = event.X - DragX;
         const double dy = event.Y - DragY;
-        BoardOps->CenterViewOn(BoardOps->ViewCenterX - dx / unit, BoardOps->ViewCenterY - dy / unit);
+        BoardView->CenterViewOn(BoardView->ViewCenterX - dx / unit, BoardView->ViewCenterY - dy / unit);
         // Also when the board stopped at its edge: the drag goes on from here.
         DragX = event.X;
         DragY = event.Y;
@@ -61,11 +60,11 @@ void TFormMain::BoardMouseMove(const TPointerEvent& event)
 
 void TFormMain::BoardMouseUp(const TPointerEvent& event)
 {
-    if (!BoardOps) return;
+    if (!BoardView) return;
     // The release that ends a pan is never a click.
     if (Dragging) {
         Dragging = false;
-        BoardOps->DrawBoard();
+        BoardView->DrawBoard();
         return;
     }
     double u = 0, v = 0;
@@ -93,15 +92,15 @@ void TFormMain::BoardMouseUp(const TPointerEvent& event)
 void TFormMain::FormKeyDown(int qtKey, Qt::KeyboardModifiers modifiers)
 {
     const std::optional<TPanStep> step = ArrowKeyStep(qtKey, modifiers & Qt::ShiftModifier);
-    if (!step || !BoardOps) return;
-    BoardOps->CenterViewOn(BoardOps->ViewCenterX + step->Dx, BoardOps->ViewCenterY + step->Dy);
+    if (!step || !BoardView) return;
+    BoardView->CenterViewOn(BoardView->ViewCenterX + step->Dx, BoardView->ViewCenterY + step->Dy);
     KeyPanned = true;
 }
 
 void TFormMain::FormKeyUp()
 {
     // Panning drew the grid only; the cells come back once the key is let go.
-    if (KeyPanned && BoardOps) BoardOps->DrawBoard();
+    if (KeyPanned && BoardView) BoardView->DrawBoard();
     KeyPanned = false;
 }
 

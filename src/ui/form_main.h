@@ -46,7 +46,7 @@ public:
     QSlider* TrackBarUnit = nullptr;
     QScrollBar* ScrollBarYoko = nullptr;
     QScrollBar* ScrollBarTate = nullptr;
-    TMyImage* BoardView = nullptr;  // made by the first resize
+    TMyImage* BoardImage = nullptr;  // the board's drawing surface, made by the first resize
     TRadioGroup* RadioGroupKosuu = nullptr;
     QPlainTextEdit* MemoSetsumei = nullptr;
     // Right: the mode selector, the two command panels, the sizes, quit.
@@ -76,8 +76,8 @@ public:
     // The command buttons by their number in the button-state sets.
     std::array<QPushButton*, Buttons::kCount> StateButtons{};
 
-    // The board view's operations; empty until the view exists.
-    std::unique_ptr<TBoardView> BoardOps;
+    // Paints the board on BoardImage, zooms and scrolls it; made with it.
+    std::unique_ptr<TBoardView> BoardView;
 
     // ---- input state ----
     bool Dragging = false;
@@ -88,7 +88,7 @@ public:
     int16_t TraceCol = 0;
     // Key events reach FormKeyDown before the focused control.
     bool KeyPreview = true;
-    // Whether the board view would show a hint; it carries none.
+    // Whether the board image would show a hint; it carries none.
     bool BoardShowHint = true;
 
     // Replaces the message boxes and file dialogs (tests answer them).
@@ -110,12 +110,7 @@ public:
     void ScrollBarTateScroll();
 
     // ---- the game's host ----
-    void PaintCell(int r, int c) override;
-    void DrawCell(int r, int c, TColor segmentColor) override;
-    void DrawSegment(int r, int c, TColor color) override;
-    void DrawBoard() override;
-    void DrawGrid() override;
-    void FitBoardToView() override;
+    TBoardPainter& Painter() override;
     void Beep() override;
     void SetButtonEnabled(int number, bool enabled) override;
     void ShowClock(const std::string& text) override;
@@ -127,7 +122,7 @@ public:
     void SetKeyPreview(bool on) override;
     void ProcessMessages() override;
     void ShowClueChoice(int i, int j) override;
-    void MovePointerToWorld(double x, double y) override;
+    void MovePointerToElement(int r, int c) override;
     void CloseWindow() override;
     bool AskYesCancel(const std::string& text) override;
     void ShowCongratulation(const std::string& text) override;
@@ -146,6 +141,8 @@ protected:
 private:
     std::unique_ptr<TDialogs> DialogsObject;
     std::unique_ptr<TWidgetViewControls> ViewControls;
+    // The painter until the first resize makes the board view.
+    TQuietPainter QuietPainter;
     // The quit button has asked already; closing asks no second time.
     bool CloseConfirmed = false;
 
@@ -158,6 +155,7 @@ private:
     void ArrangeControls();
     void CreateBoardView();
     QWidget* ControlWidget(TControl control) const;
-    // World point under a view pixel, as element coordinates (u, v).
+    // The element point under a pixel of the board image: u its column, v
+    // its row, as the hit tests take them.
     void ElementPoint(int x, int y, double& u, double& v) const;
 };

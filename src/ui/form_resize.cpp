@@ -40,7 +40,7 @@ void TFormMain::ArrangeControls()
     PanelMain->setGeometry(width() - mainWidth, 0, mainWidth, height());
     PanelImage->setGeometry(0, 0, std::max(width() - mainWidth, 0), height());
 
-    // Placed by hand rather than by a layout, so the board view has its size
+    // Placed by hand rather than by a layout, so the board image has its size
     // at once: the first resize fits the start-up board into it.
     const int w = PanelImage->width();
     const int h = PanelImage->height();
@@ -48,9 +48,9 @@ void TFormMain::ArrangeControls()
     ScrollBarYoko->setGeometry(0, above, w, kScrollBarThickness);
     TrackBarUnit->setGeometry(0, 0, kTrackBarWidth, above);
     ScrollBarTate->setGeometry(std::max(w - kScrollBarThickness, 0), 0, kScrollBarThickness, above);
-    if (BoardView) {
-        BoardView->move(kTrackBarWidth, 0);
-        BoardView->ResizeView(std::max(w - kTrackBarWidth - kScrollBarThickness, 1), std::max(above, 1));
+    if (BoardImage) {
+        BoardImage->move(kTrackBarWidth, 0);
+        BoardImage->ResizeView(std::max(w - kTrackBarWidth - kScrollBarThickness, 1), std::max(above, 1));
     }
     const int memoLeft = static_cast<int>(kMemoCentreX / kDesignPanelWidth * w - MemoSetsumei->width() / 2.0);
     const int memoTop = static_cast<int>(kMemoCentreY / kDesignPanelHeight * h - MemoSetsumei->height() / 2.0);
@@ -59,24 +59,24 @@ void TFormMain::ArrangeControls()
 
 void TFormMain::FormResize()
 {
-    if (!BoardView) {
+    if (!BoardImage) {
         CreateBoardView();
         return;
     }
-    if (BoardOps) BoardOps->FormResize();
+    if (BoardView) BoardView->FormResize();
 }
 
 void TFormMain::CreateBoardView()
 {
-    BoardView = new TMyImage(PanelImage);
+    BoardImage = new TMyImage(PanelImage);
     ArrangeControls();
-    BoardView->show();
-    BoardOps = std::make_unique<TBoardView>(*BoardView, Game.Board, *ViewControls);
-    BoardOps->SetUpNewView();
-    BoardView->OnPointerDown = [this](const TPointerEvent& e) { BoardMouseDown(e); };
-    BoardView->OnPointerMove = [this](const TPointerEvent& e) { BoardMouseMove(e); };
-    BoardView->OnPointerUp = [this](const TPointerEvent& e) { BoardMouseUp(e); };
-    // The overlays lie over the board view when shown.
+    BoardImage->show();
+    BoardView = std::make_unique<TBoardView>(*BoardImage, Game.Board, *ViewControls);
+    BoardView->SetUpNewView();
+    BoardImage->OnPointerDown = [this](const TPointerEvent& e) { BoardMouseDown(e); };
+    BoardImage->OnPointerMove = [this](const TPointerEvent& e) { BoardMouseMove(e); };
+    BoardImage->OnPointerUp = [this](const TPointerEvent& e) { BoardMouseUp(e); };
+    // The overlays lie over the board image when shown.
     RadioGroupKosuu->raise();
     MemoSetsumei->raise();
     Game.SetButtonStates(Buttons::kReady);
@@ -86,10 +86,10 @@ void TFormMain::CreateBoardView()
 
 void TFormMain::TrackBarUnitChange()
 {
-    if (BoardOps) BoardOps->TrackBarUnitChange();
+    if (BoardView) BoardView->TrackBarUnitChange();
 }
 
 void TFormMain::ScrollBarTateScroll()
 {
-    if (BoardOps) BoardOps->ScrollBarTateScroll();
+    if (BoardView) BoardView->ScrollBarTateScroll();
 }

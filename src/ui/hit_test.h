@@ -1,8 +1,9 @@
 #pragma once
-// Where a pointer position on the board falls, in element coordinates
-// u = x + Cols and v = y + Rows of the world point under the pointer: the
-// centre of doubled-grid element (r, c) is at u = c, v = r. Pure arithmetic,
-// so the borders between cells, edges and corners can be checked exactly.
+// Where a pointer position on the board falls, in element coordinates of
+// the world point under the pointer (TBoardView::WorldToElement): u is the
+// column and v the row, so the centre of doubled-grid element (r, c) is at
+// u = c, v = r. Pure arithmetic, so the borders between cells, edges and
+// corners can be checked exactly.
 
 #include <optional>
 

@@ -4,14 +4,14 @@
 
 void TBoardView::SetUpNewView()
 {
-    View.ClearAll(0x000080);
+    Image.ClearAll(0x000080);
     // The track bar's start position, set directly: no zoom handler runs for
     // a view that shows nothing yet.
-    View.SetUnitSize(20);
-    View.ScaleAxes(1, -1);
-    View.SetFontColor(0x008080);
-    View.SetFontStyle(kFontBold);
-    View.update();
+    Image.SetUnitSize(20);
+    Image.ScaleAxes(1, -1);
+    Image.SetFontColor(0x008080);
+    Image.SetFontStyle(kFontBold);
+    Image.update();
 }
 
 void TBoardView::FormResize()
@@ -23,8 +23,8 @@ void TBoardView::FormResize()
 
 void TBoardView::TrackBarUnitChange()
 {
-    View.SetUnitSize(Controls.TrackBarPosition());
-    View.SetFontSize(View.UnitSize / 2);
+    Image.SetUnitSize(Controls.TrackBarPosition());
+    Image.SetFontSize(Image.UnitSize / 2);
     RecentreOn(ViewCenterX, ViewCenterY);
     UpdateViewArea();
     DrawBoard();
@@ -34,7 +34,7 @@ void TBoardView::ScrollBarTateScroll()
 {
     const int v = Controls.TatePosition();
     const int h = Controls.YokoPosition();
-    View.SetOrigin(View.Width() / 2 - h * View.UnitSize, View.Height() / 2 - v * View.UnitSize);
+    Image.SetOrigin(Image.Width() / 2 - h * Image.UnitSize, Image.Height() / 2 - v * Image.UnitSize);
     UpdateViewArea();
     DrawBoard();
 }
@@ -43,8 +43,8 @@ void TBoardView::FitBoardToView()
 {
     const int R = Board.Rows;
     const int C = Board.Cols;
-    const int a = View.Height() / (2 * R + 2);
-    const int b = View.Width() / (2 * C + 2);
+    const int a = Image.Height() / (2 * R + 2);
+    const int b = Image.Width() / (2 * C + 2);
     ViewCenterX = 0;
     ViewCenterY = 0;
     Controls.SetTateRange(-R, R);

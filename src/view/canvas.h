@@ -14,7 +14,7 @@
 #include <tuple>
 #include <vector>
 
-#include "play/game_host.h"
+#include "model/color.h"
 
 enum class TBrushStyle : uint8_t { Solid = 0, Clear = 1 };
 enum class TFillStyle : uint8_t { Border, Surface };

@@ -5,7 +5,7 @@
 
 #include <QtGui/qrgb.h>
 
-#include "play/game_host.h"
+#include "model/color.h"
 
 // The value Pixel answers for a position outside the bitmap; no real colour
 // has its top byte set.

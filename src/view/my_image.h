@@ -2,7 +2,7 @@
 // The rest of the surface chain. TMyImage3 is the layer meant for a
 // three-dimensional projection; the board never projects, so it adds nothing
 // yet and leaves the transform of TMyImage2 alone. TMyImage is the class of
-// the board view object.
+// the board's drawing surface, on which TBoardView paints.
 
 #include "view/my_image2.h"
 

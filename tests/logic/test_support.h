@@ -18,6 +18,12 @@
 
 class TRecorderHost : public TGameHost {
 public:
+    TRecorderHost() = default;
+    // The painter records into this host's Calls; a copy would record into
+    // the original's.
+    TRecorderHost(const TRecorderHost&) = delete;
+    TRecorderHost& operator=(const TRecorderHost&) = delete;
+
     std::vector<std::string> Calls;  // one line per effect, in order
     int Beeps = 0;
     bool ButtonEnabled[9] = {};
@@ -31,18 +37,7 @@ public:
     std::string Today = "2026/12/08";
     bool Closed = false;
 
-    void PaintCell(int r, int c) override { Calls.push_back("PaintCell " + Pos(r, c)); }
-    void DrawCell(int r, int c, TColor color) override
-    {
-        Calls.push_back("DrawCell " + Pos(r, c) + (color == kTraceRed ? " red" : " other"));
-    }
-    void DrawSegment(int r, int c, TColor color) override
-    {
-        Calls.push_back("DrawSegment " + Pos(r, c) + (color == kTraceRed ? " red" : " other"));
-    }
-    void DrawBoard() override { Calls.push_back("DrawBoard"); }
-    void DrawGrid() override { Calls.push_back("DrawGrid"); }
-    void FitBoardToView() override { Calls.push_back("FitBoardToView"); }
+    TBoardPainter& Painter() override { return RecordingPainter; }
     void Beep() override
     {
         ++Beeps;
@@ -65,12 +60,7 @@ public:
     void SetKeyPreview(bool) override {}
     void ProcessMessages() override {}
     void ShowClueChoice(int i, int j) override { Calls.push_back("ShowClueChoice " + Pos(i, j)); }
-    void MovePointerToWorld(double x, double y) override
-    {
-        std::ostringstream s;
-        s << "Pointer " << x << "," << y;
-        Calls.push_back(s.str());
-    }
+    void MovePointerToElement(int r, int c) override { Calls.push_back("Pointer " + Pos(r, c)); }
     void CloseWindow() override { Closed = true; }
     bool AskYesCancel(const std::string& text) override
     {
@@ -113,6 +103,28 @@ public:
     }
 
 private:
+    // Painting goes into Calls too, in order with everything else.
+    class TRecordingPainter : public TBoardPainter {
+    public:
+        explicit TRecordingPainter(std::vector<std::string>& calls) : Calls(calls) {}
+        void PaintCell(int r, int c) override { Calls.push_back("PaintCell " + Pos(r, c)); }
+        void DrawCell(int r, int c, TColor color) override
+        {
+            Calls.push_back("DrawCell " + Pos(r, c) + (color == kTraceRed ? " red" : " other"));
+        }
+        void DrawSegment(int r, int c, TColor color) override
+        {
+            Calls.push_back("DrawSegment " + Pos(r, c) + (color == kTraceRed ? " red" : " other"));
+        }
+        void DrawBoard() override { Calls.push_back("DrawBoard"); }
+        void DrawGrid() override { Calls.push_back("DrawGrid"); }
+        void FitBoardToView() override { Calls.push_back("FitBoardToView"); }
+
+    private:
+        std::vector<std::string>& Calls;
+    };
+    TRecordingPainter RecordingPainter{Calls};
+
     static std::string Pos(int r, int c) { return std::to_string(r) + "," + std::to_string(c); }
     std::optional<std::string> NextFile()
     {

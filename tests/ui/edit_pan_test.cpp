@@ -46,7 +46,7 @@ TEST_F(TWindowTest, ComposesChecksSavesAndReopensAProblem)
     EXPECT_EQ(Form->RadioGroupKosuu->ItemIndex(), -1);
     const QPoint corner = ElementPixel(6, 12);
     EXPECT_EQ(Form->RadioGroupKosuu->pos(),
-              PlaceClueChoice(corner, Form->RadioGroupKosuu->size(), View()->geometry()));
+              PlaceClueChoice(corner, Form->RadioGroupKosuu->size(), Image()->geometry()));
     ClickItem(Form->RadioGroupKosuu, 12);
     EXPECT_FALSE(Form->RadioGroupKosuu->isVisible());
     const TGridElem& clue = Game().Board.At(5, 9);
@@ -54,7 +54,7 @@ TEST_F(TWindowTest, ComposesChecksSavesAndReopensAProblem)
     EXPECT_EQ(clue.Number, 2);
     EXPECT_EQ(clue.Arrow, 'r');
     EXPECT_TRUE(Game().Dirty);
-    EXPECT_EQ(QCursor::pos(), View()->mapToGlobal(ElementPixel(5, 11)));
+    EXPECT_EQ(QCursor::pos(), Image()->mapToGlobal(ElementPixel(5, 11)));
 
     // A second click while the list is open moves it; the pick edits only
     // the second cell. "□" takes a clue away again.
@@ -153,63 +153,63 @@ TEST_F(TWindowTest, CtrlDragAndArrowKeysPanWithoutMakingMoves)
 {
     ChooseMode(1);
     QTest::mouseClick(Form->ButtonStart, Qt::LeftButton);
-    TBoardView& ops = *Form->BoardOps;
-    const double unit = View()->UnitSize;
-    const double startX = ops.ViewCenterX;
-    const double startY = ops.ViewCenterY;
+    TBoardView& view = *Form->BoardView;
+    const double unit = Image()->UnitSize;
+    const double startX = view.ViewCenterX;
+    const double startY = view.ViewCenterY;
 
     // The release that ends a drag is no move, even without Ctrl by then.
     const QPoint from = ElementPixel(9, 10);
-    QTest::mousePress(View(), Qt::LeftButton, Qt::ControlModifier, from);
-    QTest::mouseMove(View(), from + QPoint(40, -20));
-    QTest::mouseRelease(View(), Qt::LeftButton, Qt::NoModifier, from + QPoint(40, -20));
-    EXPECT_NEAR(ops.ViewCenterX, startX - 40 / unit, 1.0 / unit);
-    EXPECT_NEAR(ops.ViewCenterY, startY + 20 / unit, 1.0 / unit);
+    QTest::mousePress(Image(), Qt::LeftButton, Qt::ControlModifier, from);
+    QTest::mouseMove(Image(), from + QPoint(40, -20));
+    QTest::mouseRelease(Image(), Qt::LeftButton, Qt::NoModifier, from + QPoint(40, -20));
+    EXPECT_NEAR(view.ViewCenterX, startX - 40 / unit, 1.0 / unit);
+    EXPECT_NEAR(view.ViewCenterY, startY + 20 / unit, 1.0 / unit);
     EXPECT_EQ(Game().UndoCount, 0u);
     EXPECT_FALSE(Game().Dirty);
 
     // Keys go to the window, not to the control with the focus.
     Form->TrackBarUnit->setFocus();
     const int zoom = Form->TrackBarUnit->value();
-    const double x = ops.ViewCenterX;
-    const double y = ops.ViewCenterY;
+    const double x = view.ViewCenterX;
+    const double y = view.ViewCenterY;
     QTest::keyPress(Form->TrackBarUnit, Qt::Key_Left);
-    EXPECT_NEAR(ops.ViewCenterX, x - 2, 1.0 / unit);
+    EXPECT_NEAR(view.ViewCenterX, x - 2, 1.0 / unit);
     EXPECT_TRUE(Form->KeyPanned);
     QTest::keyRelease(Form->TrackBarUnit, Qt::Key_Left);
     EXPECT_FALSE(Form->KeyPanned);
     QTest::keyClick(Form->TrackBarUnit, Qt::Key_Up);
-    EXPECT_NEAR(ops.ViewCenterY, y - 2, 1.0 / unit);
+    EXPECT_NEAR(view.ViewCenterY, y - 2, 1.0 / unit);
     EXPECT_EQ(Form->TrackBarUnit->value(), zoom);
     // Ten cells with Shift, held at the board's edge.
     for (int k = 0; k < 3; ++k) QTest::keyClick(Form->TrackBarUnit, Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_NEAR(ops.ViewCenterY, Game().Board.Rows, 1.0 / unit);
+    EXPECT_NEAR(view.ViewCenterY, Game().Board.Rows, 1.0 / unit);
     QTest::keyClick(Form->TrackBarUnit, Qt::Key_A);
-    EXPECT_NEAR(ops.ViewCenterY, Game().Board.Rows, 1.0 / unit);
+    EXPECT_NEAR(view.ViewCenterY, Game().Board.Rows, 1.0 / unit);
 
     // The scroll bar's end puts the board's edge on the centre.
     Form->ScrollBarYoko->triggerAction(QAbstractSlider::SliderToMaximum);
     int32_t px = 0, py = 0;
-    View()->WorldToPixel(Game().Board.Cols, 0, px, py);
-    EXPECT_EQ(px, View()->width() / 2);
+    Image()->WorldToPixel(Game().Board.Cols, 0, px, py);
+    EXPECT_EQ(px, Image()->width() / 2);
 
     // Zooming keeps the world point at the centre of the view.
     Form->TrackBarUnit->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(View()->UnitSize, zoom - 4);
-    View()->WorldToPixel(ops.ViewCenterX, ops.ViewCenterY, px, py);
-    EXPECT_NEAR(px, View()->width() / 2, 1);
-    EXPECT_NEAR(py, View()->height() / 2, 1);
+    EXPECT_EQ(Image()->UnitSize, zoom - 4);
+    Image()->WorldToPixel(view.ViewCenterX, view.ViewCenterY, px, py);
+    EXPECT_NEAR(px, Image()->width() / 2, 1);
+    EXPECT_NEAR(py, Image()->height() / 2, 1);
     EXPECT_EQ(Game().UndoCount, 0u);
 
     // A smaller window: the view takes the new free area between the bars
     // and keeps the world point at its centre.
-    const double cx = ops.ViewCenterX;
-    const double cy = ops.ViewCenterY;
+    const double cx = view.ViewCenterX;
+    const double cy = view.ViewCenterY;
     Form->showNormal();
     Form->resize(700, 450);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return View()->width() == 700 - 134 - 33 - 17; }));
-    EXPECT_EQ(View()->height(), 450 - 17);
-    EXPECT_EQ(View()->Bitmap().size(), View()->size());
-    EXPECT_NEAR(ops.ViewCenterX, cx, 1.0 / View()->UnitSize);
-    EXPECT_NEAR(ops.ViewCenterY, cy, 1.0 / View()->UnitSize);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Image()->width() == 700 - 134 - 33 - 17; }));
+    EXPECT_EQ(Image()->height(), 450 - 17);
+    EXPECT_EQ(Image()->Bitmap().size(), Image()->size());
+    EXPECT_NEAR(view.ViewCenterX, cx, 1.0 / Image()->UnitSize);
+    EXPECT_NEAR(view.ViewCenterY, cy, 1.0 / Image()->UnitSize);
 }

@@ -119,10 +119,10 @@ TEST_F(TWindowTest, PlaysWithClicksUndoPauseAndContinue)
     // segment its path turns red, and leaving for an empty edge takes the
     // red away.
     const QPoint segment = ElementPixel(edge.Row, edge.Col);
-    QTest::mouseMove(View(), ElementPixel(a.Row, a.Col));
-    EXPECT_EQ(View()->Bitmap().pixel(segment), Red());
-    QTest::mouseMove(View(), ElementPixel(mark.Row, mark.Col));
-    EXPECT_NE(View()->Bitmap().pixel(segment), Red());
+    QTest::mouseMove(Image(), ElementPixel(a.Row, a.Col));
+    EXPECT_EQ(Image()->Bitmap().pixel(segment), Red());
+    QTest::mouseMove(Image(), ElementPixel(mark.Row, mark.Col));
+    EXPECT_NE(Image()->Bitmap().pixel(segment), Red());
 
     QTest::mouseClick(Form->ButtonUndo, Qt::LeftButton);
     EXPECT_EQ(board.At(mark.Row, mark.Col).Kind, TKind::Empty);

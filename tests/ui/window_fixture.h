@@ -74,7 +74,7 @@ protected:
         Form->SetDialogs(std::move(dialogs));
         Form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
-        ASSERT_NE(Form->BoardView, nullptr);
+        ASSERT_NE(Form->BoardImage, nullptr);
     }
 
     void TearDown() override
@@ -84,19 +84,21 @@ protected:
     }
 
     TGame& Game() { return Form->Game; }
-    TMyImage* View() { return Form->BoardView; }
+    TMyImage* Image() { return Form->BoardImage; }
 
-    // The view pixel at the centre of doubled-grid element (r, c).
+    // The pixel of the board image at the centre of doubled-grid element (r, c).
     QPoint ElementPixel(int r, int c)
     {
+        double x = 0, y = 0;
+        Form->BoardView->ElementToWorld(r, c, x, y);
         int32_t px = 0, py = 0;
-        View()->WorldToPixel(c - Game().Board.Cols, r - Game().Board.Rows, px, py);
+        Image()->WorldToPixel(x, y, px, py);
         return QPoint(px, py);
     }
 
     void ClickElement(int r, int c, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseClick(View(), button, Qt::NoModifier, ElementPixel(r, c));
+        QTest::mouseClick(Image(), button, Qt::NoModifier, ElementPixel(r, c));
     }
 
     // Clicks an item's radio button on its indicator, where a click always

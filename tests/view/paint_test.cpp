@@ -30,7 +30,7 @@ TEST(Painting, FillsEachKindAndOutlinesCells)
     CellAt(rig.Board, 1, 4).Kind = TKind::Green;
     SetClue(rig.Board, 1, 5, 'x', 1, 0);
     rig.BoardView.DrawBoard();
-    ASSERT_EQ(rig.View.UnitSize, 20);
+    ASSERT_EQ(rig.Image.UnitSize, 20);
 
     // Near a corner, away from any text.
     EXPECT_EQ(rig.ColorInCell(1, 1, -0.8, 0.8), 0xFFFFFFu);
@@ -82,7 +82,7 @@ TEST(Painting, PutsArrowsBesideTheNumber)
         TPaintRig rig;
         SetClue(rig.Board, 2, 2, 'x', 7, 0);
         rig.BoardView.DrawBoard();
-        const QImage numberOnly = rig.View.Bitmap().copy();
+        const QImage numberOnly = rig.Image.Bitmap().copy();
         CellAt(rig.Board, 2, 2).Arrow = test.Arrow;
         rig.BoardView.PaintCell(3, 3);
 
@@ -91,7 +91,7 @@ TEST(Painting, PutsArrowsBesideTheNumber)
         int added = 0, misplaced = 0;
         for (int y = cell.top(); y <= cell.bottom(); ++y) {
             for (int x = cell.left(); x <= cell.right(); ++x) {
-                if (rig.View.Bitmap().pixel(x, y) == numberOnly.pixel(x, y)) continue;
+                if (rig.Image.Bitmap().pixel(x, y) == numberOnly.pixel(x, y)) continue;
                 if (rig.PixelAt(x, y) != kBlue) continue;  // the number's own pixels
                 ++added;
                 const bool placed = test.Above ? y < centre.y() : x > centre.x();

@@ -46,29 +46,31 @@ inline void LinkCells(TBoard& board, int i1, int j1, int i2, int j2)
 
 // A view of the given size with the first-sizing setup the window does.
 struct TViewRig {
-    TViewRig(int width, int height) : View(nullptr), BoardView(View, Board, Controls)
+    TViewRig(int width, int height) : Image(nullptr), BoardView(Image, Board, Controls)
     {
-        View.ResizeView(width, height);
+        Image.ResizeView(width, height);
         BoardView.SetUpNewView();
     }
-    TMyImage View;
+    TMyImage Image;
     TBoard Board;
     TPlainViewControls Controls;
     TBoardView BoardView;
 
-    TColor PixelAt(int x, int y) { return View.Canvas().Pixel(x, y); }
+    TColor PixelAt(int x, int y) { return Image.Canvas().Pixel(x, y); }
     // The pixel of a world point.
     QPoint PixelOf(double x, double y) const
     {
         int32_t px = 0, py = 0;
-        View.WorldToPixel(x, y, px, py);
+        Image.WorldToPixel(x, y, px, py);
         return QPoint(px, py);
     }
     // The pixel of a point of cell (i, j), given relative to its centre in
     // world units.
     QPoint PixelInCell(int i, int j, double dx = 0, double dy = 0) const
     {
-        return PixelOf(2 * j - 1 - Board.Cols + dx, 2 * i - 1 - Board.Rows + dy);
+        double x = 0, y = 0;
+        BoardView.ElementToWorld(2 * i - 1, 2 * j - 1, x, y);
+        return PixelOf(x + dx, y + dy);
     }
     TColor ColorInCell(int i, int j, double dx = 0, double dy = 0)
     {

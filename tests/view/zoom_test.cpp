@@ -12,7 +12,7 @@ TEST(Zoom, FitsBoardsIntoTheView)
     TViewRig rig(723, 440);
     MakeBoard(rig.Board, 10, 10);
     rig.BoardView.FitBoardToView();
-    EXPECT_EQ(rig.View.UnitSize, 20);
+    EXPECT_EQ(rig.Image.UnitSize, 20);
     EXPECT_EQ(rig.Controls.TrackBarPosition(), 20);
     // The unit size did not change, and the board is centred all the same.
     EXPECT_EQ(rig.PixelOf(0, 0), QPoint(361, 220));
@@ -24,10 +24,10 @@ TEST(Zoom, FitsBoardsIntoTheView)
 
     MakeBoard(rig.Board, 50, 64);
     rig.BoardView.FitBoardToView();
-    EXPECT_EQ(rig.View.UnitSize, 4);
+    EXPECT_EQ(rig.Image.UnitSize, 4);
     EXPECT_EQ(rig.Controls.TrackBarPosition(), 4);
     EXPECT_EQ(rig.PixelOf(0, 0), QPoint(361, 220));
-    EXPECT_EQ(rig.View.Canvas().FontSize(), 2);
+    EXPECT_EQ(rig.Image.Canvas().FontSize(), 2);
     EXPECT_EQ(rig.PixelAt(361 - 256, 220), 0x000000u);
     EXPECT_EQ(rig.PixelAt(361 - 257, 220), 0x000080u);
 
@@ -35,11 +35,11 @@ TEST(Zoom, FitsBoardsIntoTheView)
     TViewRig small(100, 100);
     MakeBoard(small.Board, 50, 64);
     small.BoardView.FitBoardToView();
-    EXPECT_EQ(small.View.UnitSize, 3);
+    EXPECT_EQ(small.Image.UnitSize, 3);
     TViewRig large(1920, 1080);
     MakeBoard(large.Board, 3, 3);
     large.BoardView.FitBoardToView();
-    EXPECT_EQ(large.View.UnitSize, 40);
+    EXPECT_EQ(large.Image.UnitSize, 40);
 }
 
 TEST(Zoom, ScrollBarsPutTheirWorldPointAtTheCentre)
@@ -51,14 +51,14 @@ TEST(Zoom, ScrollBarsPutTheirWorldPointAtTheCentre)
 
     rig.Controls.SetYokoPosition(10);
     rig.BoardView.ScrollBarTateScroll();
-    EXPECT_EQ(rig.View.OriginX, 160);
-    EXPECT_EQ(rig.View.OriginY, 220);
+    EXPECT_EQ(rig.Image.OriginX, 160);
+    EXPECT_EQ(rig.Image.OriginY, 220);
     EXPECT_EQ(rig.PixelOf(10, 0), QPoint(360, 220));
     EXPECT_EQ(rig.Controls.YokoPosition(), 10);
 
     rig.Controls.SetYokoPosition(rig.Controls.YokoPosition() - 5);
     rig.BoardView.ScrollBarTateScroll();
-    EXPECT_EQ(rig.View.OriginX, 260);
+    EXPECT_EQ(rig.Image.OriginX, 260);
 
     // A bar holds its position inside the board's range.
     rig.Controls.SetTatePosition(-25);
@@ -83,15 +83,15 @@ TEST(Zoom, ZoomsAndResizesAboutTheCentre)
 
     rig.Controls.SetTrackBarPosition(10);
     rig.BoardView.TrackBarUnitChange();
-    EXPECT_EQ(rig.View.UnitSize, 10);
+    EXPECT_EQ(rig.Image.UnitSize, 10);
     EXPECT_EQ(rig.PixelOf(4, -2), QPoint(360, 220));
-    EXPECT_EQ(rig.View.Canvas().FontSize(), 5);
+    EXPECT_EQ(rig.Image.Canvas().FontSize(), 5);
     EXPECT_EQ(rig.Controls.YokoPosition(), 4);
     EXPECT_EQ(rig.Controls.TatePosition(), -2);
 
     // The window grows: the same point stays at the centre and the new area
     // is repainted, not left white.
-    rig.View.ResizeView(900, 600);
+    rig.Image.ResizeView(900, 600);
     rig.BoardView.FormResize();
     EXPECT_EQ(rig.PixelOf(4, -2), QPoint(450, 300));
     EXPECT_EQ(rig.PixelAt(880, 580), 0x000080u);
