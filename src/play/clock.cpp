@@ -40,7 +40,7 @@ void TGame::ButtonStartClick()
     Board.BuildClueLinks();
     TraceTop = 0;
     const int inconsistent = ResetPlay();
-    Host.DrawBoard();
+    Host.Painter().DrawBoard();
     if (inconsistent > 0) ReportInconsistentClues(inconsistent);
     PlayState = PlayStates::kPlaying;
     StartTime = Host.Now();

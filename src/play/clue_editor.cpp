@@ -27,7 +27,7 @@ void TGame::RadioGroupKosuuClick(int k)
     } else {
         e.Kind = TKind::Empty;
     }
-    Host.PaintCell(EditRow, EditCol);
+    Host.Painter().PaintCell(EditRow, EditCol);
     Dirty = true;
     Host.MovePointerToElement(EditRow, EditCol + 2);
 }

@@ -53,8 +53,8 @@ void TGame::RadioGroupSizeClick(int item)
     Board.GreenCount = 0;
     Host.SetControlVisible(TControl::RadioGroupKosuu, false);
     Board.InitBoard();
-    Host.FitBoardToView();
-    Host.DrawGrid();
+    Host.Painter().FitBoardToView();
+    Host.Painter().DrawGrid();
     SetProblemName(size.Name);
     Host.SetControlVisible(TControl::RadioGroupSize, false);
     Host.SetShowHint(false);

@@ -27,14 +27,6 @@ public:
     // its first resize) answers a painter that paints nothing.
     virtual TBoardPainter& Painter() = 0;
 
-    // The game's painting calls, passed on to the painter of the moment.
-    void PaintCell(int r, int c) { Painter().PaintCell(r, c); }
-    void DrawCell(int r, int c, TColor segmentColor) { Painter().DrawCell(r, c, segmentColor); }
-    void DrawSegment(int r, int c, TColor color) { Painter().DrawSegment(r, c, color); }
-    void DrawBoard() { Painter().DrawBoard(); }
-    void DrawGrid() { Painter().DrawGrid(); }
-    void FitBoardToView() { Painter().FitBoardToView(); }
-
     // Window state.
     virtual void Beep() = 0;
     // Command button number 0..8 of the button-state sets.

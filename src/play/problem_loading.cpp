@@ -24,11 +24,11 @@ TReplayReport TGame::ReadProblem(bool withProgress)
     Board.Cols = static_cast<int16_t>(text.Cols);
     TraceTop = 0;  // the old trace names cells of the old board
     Board.InitBoard();
-    Host.FitBoardToView();
+    Host.Painter().FitBoardToView();
     PlaceClues(text, Board);
     Board.BuildClueLinks();
     const int inconsistent = ResetPlay();
-    Host.DrawBoard();
+    Host.Painter().DrawBoard();
     BaseSeconds = 0;
     Host.ProcessMessages();
     UndoCount = 0;

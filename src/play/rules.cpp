@@ -72,7 +72,7 @@ void TGame::AddLink(int r, int c, uint8_t bit)
         ++Board.PathCount;
     }
     e.Links = static_cast<uint8_t>(e.Links + bit);
-    Host.PaintCell(r, c);
+    Host.Painter().PaintCell(r, c);
 }
 
 void TGame::RemoveLink(int r, int c, uint8_t bit)
@@ -83,7 +83,7 @@ void TGame::RemoveLink(int r, int c, uint8_t bit)
         e.Kind = TKind::Empty;
         if (Board.PathCount > 0) --Board.PathCount;
     }
-    Host.PaintCell(r, c);
+    Host.Painter().PaintCell(r, c);
 }
 
 void TGame::ToggleMark(int r, int c, bool right)
@@ -114,7 +114,7 @@ void TGame::ToggleMark(int r, int c, bool right)
     default:
         return;
     }
-    Host.PaintCell(r, c);
+    Host.Painter().PaintCell(r, c);
     PushUndo(r, c, recorded);
 }
 
@@ -163,7 +163,7 @@ void TGame::AdjustRemaining(int r, int c, int delta)
     TGridElem& clue = Board.At(r, c);
     const int value = clue.Remaining + delta;
     clue.Remaining = static_cast<uint8_t>(value < 0 ? 0 : value > 255 ? 255 : value);
-    Host.PaintCell(r, c);
+    Host.Painter().PaintCell(r, c);
 }
 
 bool TGame::InitRemaining(int r, int c)

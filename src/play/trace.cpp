@@ -27,7 +27,7 @@ bool TGame::TraceLoop(int r, int c)
     if (!closed) closed = TraceFrom(br, bc, b, ar, ac);
     A.Links = linksA;
     B.Links = linksB;
-    Host.DrawSegment(r, c, kTraceRed);
+    Host.Painter().DrawSegment(r, c, kTraceRed);
     return closed;
 }
 
@@ -59,7 +59,7 @@ bool TGame::TracePush(int r, int c, uint8_t bit)
     if (TraceTop >= kTraceCapacity) return false;
     ++TraceTop;
     TraceList[TraceTop] = TTraceEntry{static_cast<int16_t>(r), static_cast<int16_t>(c), bit};
-    Host.DrawCell(r, c, kTraceRed);
+    Host.Painter().DrawCell(r, c, kTraceRed);
     return true;
 }
 
@@ -72,7 +72,7 @@ void TGame::ClearTrace()
 {
     while (TraceTop > 0) {
         const TTraceEntry& e = TraceList[TraceTop];
-        Host.PaintCell(e.Row, e.Col);
+        Host.Painter().PaintCell(e.Row, e.Col);
         --TraceTop;
     }
 }
