@@ -57,20 +57,44 @@ std::vector<std::string> FullGame()
     return lines;
 }
 
-void BM_ReadProblemReplaying65535Moves(benchmark::State& state)
+// The same moves with the loop drawn first and one of its segments then
+// taken away and put back again and again: every move leaves the counters
+// of a complete board, half of them with the loop closed.
+std::vector<std::string> FullGameLoopFirst()
+{
+    const std::vector<TUndoEntry> loop = LoopThroughEveryCell(kSize, kSize);
+    std::vector<std::string> lines = EmptyProblem(kSize, kSize);
+    const int toggles = TGame::kMaxMoves - static_cast<int>(loop.size());
+    lines.push_back(FormatProgressLine(TGame::kMaxMoves, 0));
+    for (const TUndoEntry& move : loop) lines.push_back(FormatMoveLine(move));
+    for (int k = 0; k < toggles; ++k) lines.push_back(FormatMoveLine(loop.front()));
+    return lines;
+}
+
+void ReplayFullGame(benchmark::State& state, const std::vector<std::string>& lines, bool solved)
 {
     TQuietHost host;
     auto game = std::make_unique<TGame>(host);
-    game->MemoMondai = FullGame();
+    game->MemoMondai = lines;
     for (auto _ : state) {
         game->ReadProblem(true);
         benchmark::DoNotOptimize(game->UndoCount);
     }
-    if (game->UndoCount != static_cast<uint32_t>(TGame::kMaxMoves) || game->PlayState != 0 || !game->IsSolved()) {
-        state.SkipWithError("the replayed game is not the solved loop");
+    if (game->UndoCount != static_cast<uint32_t>(TGame::kMaxMoves) || game->PlayState != 0 || game->IsSolved() != solved) {
+        state.SkipWithError("the replayed game is not the board it should be");
     }
 }
+
+void BM_ReadProblemReplaying65535Moves(benchmark::State& state) { ReplayFullGame(state, FullGame(), true); }
 BENCHMARK(BM_ReadProblemReplaying65535Moves)->Unit(benchmark::kMillisecond);
+
+void BM_ReadProblemReplaying65535MovesLoopFirst(benchmark::State& state)
+{
+    // An odd number of toggles leaves the segment taken away.
+    const int toggles = TGame::kMaxMoves - kSize * kSize;
+    ReplayFullGame(state, FullGameLoopFirst(), toggles % 2 == 0);
+}
+BENCHMARK(BM_ReadProblemReplaying65535MovesLoopFirst)->Unit(benchmark::kMillisecond);
 
 std::unique_ptr<TGame> SolvedLargestBoard(TGameHost& host)
 {

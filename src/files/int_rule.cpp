@@ -11,9 +11,9 @@ int64_t TIntReader::Next()
         ++i;
     }
     int64_t value = 0;
-    constexpr int64_t kLimit = INT64_MAX / 10 - 10;
     while (i < n && Line[i] >= '0' && Line[i] <= '9') {
-        if (value < kLimit) value = value * 10 + (Line[i] - '0');
+        const int digit = Line[i] - '0';
+        value = value > (INT64_MAX - digit) / 10 ? INT64_MAX : value * 10 + digit;
         ++i;
     }
     if (i < n) {

@@ -5,19 +5,21 @@
 // at the same text again (so a header "17" reads as 17 x 17).
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 class TIntReader {
 public:
-    explicit TIntReader(const std::string& line) : Line(line) {}
+    // The line must outlive the reader.
+    explicit TIntReader(std::string_view line) : Line(line) {}
 
-    // The next integer, saturated to the 64-bit range so no text overflows.
+    // The next integer; a number beyond the 64-bit range reads as its
+    // largest (or most negative) value, so no text overflows.
     int64_t Next();
     // True when the last Next ran to the end of the line.
     bool RanToEnd() const { return LastRanToEnd; }
 
 private:
-    const std::string& Line;
+    std::string_view Line;
     size_t Start = 0;
     bool LastRanToEnd = false;
 };

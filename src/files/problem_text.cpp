@@ -40,6 +40,20 @@ TClueToken ReadClueToken(const std::string& row, int j)
     return TClueToken{row[first], static_cast<uint8_t>(ClueCode::NumberFromChar(row[first + 1]))};
 }
 
+TStoredMove ReadMoveLine(std::string_view line, int rows, int cols)
+{
+    TIntReader reader(line);
+    const int64_t r = reader.Next();
+    const int64_t c = reader.Next();
+    const int64_t button = reader.RanToEnd() ? 1 : reader.Next();
+    TStoredMove move;
+    move.Readable = r >= 1 && r <= 2 * rows - 1 && c >= 1 && c <= 2 * cols - 1 && (button == 0 || button == 1);
+    if (move.Readable) {
+        move.Move = TUndoEntry{static_cast<int16_t>(r), static_cast<int16_t>(c), static_cast<uint8_t>(button)};
+    }
+    return move;
+}
+
 TProblemText ParseProblemText(const std::vector<std::string>& lines)
 {
     TProblemText text;
@@ -63,19 +77,7 @@ TProblemText ParseProblemText(const std::vector<std::string>& lines)
     const int64_t listed = text.DeclaredMoves < present ? text.DeclaredMoves : present;
     if (listed > 0) text.Moves.reserve(static_cast<size_t>(listed));
     for (int64_t k = 1; k <= listed; ++k) {
-        TIntReader line(lines[progressLine + static_cast<size_t>(k)]);
-        const int64_t r = line.Next();
-        const int64_t c = line.Next();
-        // A line of a single number repeats it, as the header does; the
-        // button of such a line is the right one.
-        const int64_t button = line.RanToEnd() ? 1 : line.Next();
-        TStoredMove move;
-        move.Readable = r >= 1 && r <= 2 * text.Rows - 1 && c >= 1 && c <= 2 * text.Cols - 1 &&
-                        (button == 0 || button == 1);
-        if (move.Readable) {
-            move.Move = TUndoEntry{static_cast<int16_t>(r), static_cast<int16_t>(c), static_cast<uint8_t>(button)};
-        }
-        text.Moves.push_back(move);
+        text.Moves.push_back(ReadMoveLine(lines[progressLine + static_cast<size_t>(k)], text.Rows, text.Cols));
     }
     return text;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/move.h"
@@ -52,6 +53,11 @@ std::optional<std::string> ValidateProblemLines(const std::vector<std::string>& 
 // The token of cell j (1-based) of a row line; a row too short for it reads
 // as no clue.
 TClueToken ReadClueToken(const std::string& row, int j);
+
+// A move line of a board of rows x cols: row, column and button, a line of
+// a single number repeating it as the header does (the button then being
+// the right one).
+TStoredMove ReadMoveLine(std::string_view line, int rows, int cols);
 
 // Reads lines that passed ValidateProblemLines. The progress line is read
 // when present, whether or not the caller replays it.

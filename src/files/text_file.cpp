@@ -7,8 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 std::vector<std::string> SplitLines(const std::string& text)
 {
@@ -50,34 +48,132 @@ bool IsTextByte(unsigned char ch)
     if (ch >= 0x20) return ch != 0x7F;
     return ch == '\t' || ch == '\r' || ch == '\n' || ch == 0x1A;
 }
+
+// A byte that belongs to a line as it stands.
+bool IsPlainByte(unsigned char ch) { return (ch >= 0x20 && ch != 0x7F) || ch == '\t'; }
+
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr size_t kByteOrderMarkSize = 3;
+constexpr char kEndOfFileMark = 0x1A;
 }  // namespace
 
-bool LoadTextLines(const std::string& path, std::vector<std::string>& lines, std::string& reason)
+TTextLineSplitter::TTextLineSplitter(TLineSink sink, bool skipByteOrderMark)
+    : Sink(std::move(sink)), CheckingMark(skipByteOrderMark)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+}
+
+void TTextLineSplitter::FlushHeldBytes()
+{
+    // Marks followed by anything at all were part of the text.
+    if (HeldMarks > 0) {
+        Current.append(HeldMarks, kEndOfFileMark);
+        HeldMarks = 0;
+    }
+}
+
+void TTextLineSplitter::EndLine()
+{
+    FlushHeldBytes();
+    Sink(Current);
+    Current.clear();
+}
+
+bool TTextLineSplitter::Feed(const char* data, size_t size)
+{
+    size_t i = 0;
+    while (i < size && CheckingMark) {
+        if (data[i] == kByteOrderMark[MarkMatched]) {
+            ++i;
+            if (++MarkMatched == kByteOrderMarkSize) CheckingMark = false;
+            continue;
+        }
+        // Not a mark after all: what looked like its start is text.
+        Current.append(kByteOrderMark, MarkMatched);
+        CheckingMark = false;
+    }
+    while (i < size) {
+        const unsigned char ch = static_cast<unsigned char>(data[i]);
+        if (IsPlainByte(ch)) {
+            size_t end = i + 1;
+            while (end < size && IsPlainByte(static_cast<unsigned char>(data[end]))) ++end;
+            FlushHeldBytes();
+            Current.append(data + i, end - i);
+            SkipLf = false;
+            i = end;
+            continue;
+        }
+        if (!IsTextByte(ch)) {
+            char where[96];
+            std::snprintf(where, sizeof where, "not a text file (byte 0x%02X at offset %zu)", ch, Offset + i);
+            FailReason = where;
+            Offset += i;
+            return false;
+        }
+        if (ch == kEndOfFileMark) {
+            ++HeldMarks;
+            SkipLf = false;
+        } else if (ch == '\n' && SkipLf) {
+            SkipLf = false;
+        } else {
+            EndLine();
+            SkipLf = ch == '\r';
+        }
+        ++i;
+    }
+    Offset += size;
+    return true;
+}
+
+void TTextLineSplitter::Finish()
+{
+    if (CheckingMark) {
+        Current.append(kByteOrderMark, MarkMatched);
+        CheckingMark = false;
+    }
+    HeldMarks = 0;  // marks at the very end close the file, not the line
+    if (!Current.empty()) EndLine();
+}
+
+bool ReadTextFile(const std::string& path, const TLineSink& sink, std::string& reason, bool skipByteOrderMark)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         reason = std::strerror(errno);
         return false;
     }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
-        reason = "read error";
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        reason = "フォルダです。ファイルを選んでください";
         return false;
     }
-    std::string text = buffer.str();
-    // A trailing end-of-file mark is not part of the last line.
-    while (!text.empty() && text.back() == 0x1A) text.pop_back();
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (!IsTextByte(static_cast<unsigned char>(text[i]))) {
-            char where[96];
-            std::snprintf(where, sizeof where, "not a text file (byte 0x%02X at offset %zu)",
-                          static_cast<unsigned char>(text[i]), i);
-            reason = where;
+    TTextLineSplitter splitter(sink, skipByteOrderMark);
+    std::vector<char> buffer(size_t{1} << 16);
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            reason = std::strerror(errno);
+            ::close(fd);
+            return false;
+        }
+        if (got == 0) break;
+        if (!splitter.Feed(buffer.data(), static_cast<size_t>(got))) {
+            reason = splitter.Reason();
+            ::close(fd);
             return false;
         }
     }
-    lines = SplitLines(text);
+    ::close(fd);
+    splitter.Finish();
+    return true;
+}
+
+bool LoadTextLines(const std::string& path, std::vector<std::string>& lines, std::string& reason)
+{
+    std::vector<std::string> read;
+    if (!ReadTextFile(path, [&read](std::string_view line) { read.emplace_back(line); }, reason)) return false;
+    lines = std::move(read);
     return true;
 }
 
@@ -135,8 +231,12 @@ bool TReplacingFile::Write(const std::string& content)
         p += written;
         left -= static_cast<size_t>(written);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        FailReason = std::strerror(errno);
+    // The descriptor is closed whatever fsync says; the first failure is
+    // the one reported.
+    const int syncError = ::fsync(fd) == 0 ? 0 : errno;
+    const int closeError = ::close(fd) == 0 ? 0 : errno;
+    if (syncError != 0 || closeError != 0) {
+        FailReason = std::strerror(syncError != 0 ? syncError : closeError);
         return false;
     }
     return true;

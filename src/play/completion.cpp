@@ -42,10 +42,13 @@ bool TGame::IsSolved()
 
 void TGame::CheckSolved()
 {
+    // A replay needs the answer for its final board only, and asks once at
+    // its end: tracing a loop of thousands of cells after each of thousands
+    // of stored moves took seconds.
+    if (Replaying) return;
     const bool solved = IsSolved();
-    if (Replaying || DeferSuccess) {
-        if (Replaying) ReplaySolved = solved;
-        if (DeferSuccess) DeferredSolved = solved;
+    if (DeferSuccess) {
+        DeferredSolved = solved;
         return;
     }
     if (solved) RunSuccessSteps();

@@ -2,8 +2,8 @@
 
 #include "files/cp932.h"
 #include "files/file_errors.h"
+#include "files/problem_file.h"
 #include "files/problem_text.h"
-#include "files/text_file.h"
 #include "files/working_folder.h"
 #include "play/game.h"
 
@@ -41,6 +41,14 @@ void TGame::ButtonNewClick()
 void TGame::RadioGroupSizeClick(int item)
 {
     if (item < 0 || item >= static_cast<int>(std::size(kBoardSizes))) return;
+    // Asked here rather than at 新規, so clues set while the list is shown
+    // are covered too. Cancel drops the New command: the list goes away and
+    // the board stays as it is.
+    if (Dirty && !Host.AskYesCancel("保存してませんが，新しい問題を開きますか ? ")) {
+        Host.ClearSelection(TControl::RadioGroupSize);
+        Host.SetControlVisible(TControl::RadioGroupSize, false);
+        return;
+    }
     const TBoardSize& size = kBoardSizes[item];
     Board.Rows = static_cast<int16_t>(size.Rows);
     Board.Cols = static_cast<int16_t>(size.Cols);
@@ -62,26 +70,24 @@ void TGame::RadioGroupSizeClick(int item)
 
 bool TGame::OpenProblemFile(const std::string& path, bool withProgress)
 {
-    std::vector<std::string> lines;
+    TProblemFile file;
     std::string reason;
-    if (!LoadTextLines(path, lines, reason)) {
+    if (!LoadProblemFile(path, file, reason)) {
         Host.ShowError(ReadErrorText(path, reason));
         return false;
     }
-    if (const auto refused = ValidateProblemLines(lines)) {
+    if (const auto refused = ValidateProblemLines(file.Lines)) {
         Host.ShowError(RefusedFileText(path, *refused));
         return false;
     }
-    MemoMondai = std::move(lines);
+    TakeProblemFile(std::move(file));
     LoadRecords();
     const TReplayReport report = ReadProblem(withProgress);
     SetProblemName(path);
     Host.SetControlVisible(TControl::RadioGroupKosuu, false);
     Host.SetButtonEnabled(Buttons::kSave, true);
     Dirty = false;
-    if (report.Skipped > 0) {
-        Host.ShowMessage("読めない手の記録が " + std::to_string(report.Skipped) + " 手あったので、とばしました");
-    }
+    if (report.Skipped > 0) Host.ShowMessage(SkippedMovesText(report.Skipped));
     return true;
 }
 

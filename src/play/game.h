@@ -13,6 +13,7 @@
 #include "model/move.h"
 #include "play/game_host.h"
 #include "play/play_state.h"
+#include "files/problem_file.h"
 #include "files/record_line.h"
 
 struct TTraceEntry {
@@ -23,8 +24,14 @@ struct TTraceEntry {
 
 // What the play-mode Open found while replaying stored moves.
 struct TReplayReport {
-    int Skipped = 0;  // move lines that could not be applied
+    // Moves the file states that were not applied: lines that name no move
+    // of the board, moves the rules refused, moves past the history's room,
+    // and moves stated but missing. Saturated at INT64_MAX.
+    int64_t Skipped = 0;
 };
+
+// The message for skipped moves; a saturated count is shown as a lower bound.
+std::string SkippedMovesText(int64_t skipped);
 
 class TGame {
 public:
@@ -62,8 +69,11 @@ public:
     uint16_t RecordIndex = 0;
 
     // Problem line buffer: the lines of a problem file, Shift-JIS bytes.
-    // Holds the built-in sample from the start.
+    // Holds the built-in sample from the start. A file read by Open keeps
+    // only its header, rows and progress line here, and its move lines,
+    // read, in StoredMoves; the moves there follow the lines here.
     std::vector<std::string> MemoMondai;
+    std::vector<TStoredMove> StoredMoves;
 
     std::string ProblemName;  // Shift-JIS bytes
     bool Dirty = false;
@@ -74,17 +84,23 @@ public:
     int16_t EditCol = 0;
 
     // ---- problem file (problem_loading.cpp, problem_saving.cpp) ----
+    // Makes a file read by LoadProblemFile the problem line buffer.
+    void TakeProblemFile(TProblemFile&& file);
     // Reads MemoMondai into the board. The lines must have passed
     // ValidateProblemLines. Returns what the replay skipped.
     TReplayReport ReadProblem(bool withProgress);
     // Writes the board to fileName (native path, UTF-8), through a temporary
     // file renamed over the old one. False after reporting the failure.
     bool WriteProblem(const std::string& fileName, bool withProgress);
+    // The bytes WriteProblem writes.
+    std::string ProblemFileText(bool withProgress) const;
 
     // ---- records (records.cpp) and statistics (problem_saving.cpp) ----
     void LoadRecords();
     // Looks up ProblemName; false when the record line is unreadable.
     bool FindRecord();
+    // Stores a solve no slower than the best time in the working folder's
+    // record file, and writes the answer file.
     void StoreRecord();
     // Writes "CrossCheck.txt"; false after reporting the failure.
     bool WriteClueStatistics();
@@ -109,7 +125,9 @@ public:
     void RadioGroupKosuuClick(int k);
 
     // ---- rules (rules.cpp) ----
-    void ApplyMove(int r, int c, bool right);
+    // True when the move took effect: it is then the newest entry of the
+    // move history. A move the rules refuse changes nothing.
+    bool ApplyMove(int r, int c, bool right);
     void ToggleSegment(int r, int c);
     void ToggleMark(int r, int c, bool right);
     bool CanLink(int r, int c) const;
@@ -149,15 +167,22 @@ public:
     void TimerTimer();
     void ShowClockText(int32_t seconds);
 
-    // True while ReadProblem replays stored moves.
+    // True while stored moves are replayed (by ReadProblem, or by the tool
+    // playing a solution): moves run no completion check, so a finished
+    // board is neither celebrated nor recorded; the replayer checks the
+    // final board itself.
     bool Replaying = false;
 
 private:
-    bool ReplaySolved = false;     // the last check of a replay found the board complete
     bool UndoReplay = false;       // ApplyMove is replaying a click for undo
     bool DeferSuccess = false;     // CheckSolved records success instead of acting on it
     bool DeferredSolved = false;
     bool RecordsUnreadable = false;  // the record file exists but could not be read
+
+    enum class TRecordFileState { Read, Missing, Unreadable };
+    // Reads the working folder's record file into MemoRecord; the list held
+    // so far stays when there is none or it cannot be read (reason tells).
+    TRecordFileState ReadRecordFile(std::string& reason);
 
     void RunSuccessSteps();
     void ShowFinishedState();

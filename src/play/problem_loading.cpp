@@ -14,7 +14,26 @@ int32_t ClampSeconds(int64_t seconds)
     if (seconds > INT32_MAX) return INT32_MAX;
     return static_cast<int32_t>(seconds);
 }
+
+// count += n for n >= 0, held at INT64_MAX.
+void AddSaturated(int64_t& count, int64_t n)
+{
+    count = n > INT64_MAX - count ? INT64_MAX : count + n;
+}
 }  // namespace
+
+std::string SkippedMovesText(int64_t skipped)
+{
+    // A count held at the limit stands for at least that many.
+    const std::string count = std::to_string(skipped) + (skipped == INT64_MAX ? " 手以上" : " 手");
+    return "読めない手の記録が " + count + "あったので、とばしました";
+}
+
+void TGame::TakeProblemFile(TProblemFile&& file)
+{
+    MemoMondai = std::move(file.Lines);
+    StoredMoves = std::move(file.Moves);
+}
 
 TReplayReport TGame::ReadProblem(bool withProgress)
 {
@@ -40,23 +59,26 @@ TReplayReport TGame::ReadProblem(bool withProgress)
         ElapsedSeconds = seconds;
         BestSeconds = seconds;
 
-        // The replay runs the completion check after every move like play
-        // does, but a finished game found here is shown as finished without
+        // A game finished by its stored moves is shown as finished, without
         // congratulating or recording: the problem is not yet named.
         Replaying = true;
-        ReplaySolved = false;
-        for (const TStoredMove& stored : text.Moves) {
-            if (!stored.Readable || UndoCount >= static_cast<uint32_t>(kMaxMoves)) {
-                ++report.Skipped;
-                continue;
-            }
-            ApplyMove(stored.Move.Row, stored.Move.Col, stored.Move.Button == 1);
+        int64_t listed = 0;
+        auto replay = [&](const TStoredMove& stored) {
+            ++listed;
+            const bool applied = stored.Readable && UndoCount < static_cast<uint32_t>(kMaxMoves) &&
+                                 ApplyMove(stored.Move.Row, stored.Move.Col, stored.Move.Button == 1);
+            if (!applied) AddSaturated(report.Skipped, 1);
+        };
+        for (const TStoredMove& stored : text.Moves) replay(stored);
+        for (const TStoredMove& stored : StoredMoves) {
+            if (listed >= text.DeclaredMoves) break;
+            replay(stored);
         }
-        const int64_t missing = text.DeclaredMoves - static_cast<int64_t>(text.Moves.size());
-        if (missing > 0) report.Skipped += static_cast<int>(missing > INT32_MAX ? INT32_MAX : missing);
+        if (text.DeclaredMoves > listed) AddSaturated(report.Skipped, text.DeclaredMoves - listed);
         Replaying = false;
+        const bool solved = IsSolved();
         ClearTrace();
-        if (ReplaySolved) ShowFinishedState();
+        if (solved) ShowFinishedState();
     } else {
         SetButtonStates(Buttons::kReady);
     }

@@ -8,7 +8,7 @@
 #include "files/text_file.h"
 #include "play/game.h"
 
-bool TGame::WriteProblem(const std::string& fileName, bool withProgress)
+std::string TGame::ProblemFileText(bool withProgress) const
 {
     TProblemText text = ProblemTextFromBoard(Board);
     if (withProgress) {
@@ -18,9 +18,13 @@ bool TGame::WriteProblem(const std::string& fileName, bool withProgress)
         text.Moves.reserve(moves);
         for (uint32_t k = 1; k <= moves; ++k) text.Moves.push_back(TStoredMove{UndoStack[k], true});
     }
+    return JoinLinesCrLf(FormatProblemText(text));
+}
 
+bool TGame::WriteProblem(const std::string& fileName, bool withProgress)
+{
     TReplacingFile file(fileName);
-    if (!file.Write(JoinLinesCrLf(FormatProblemText(text)))) {
+    if (!file.Write(ProblemFileText(withProgress))) {
         Host.ShowError(WriteErrorText(fileName, file.Reason()));
         return false;
     }

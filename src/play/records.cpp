@@ -6,25 +6,33 @@
 #include "files/text_file.h"
 #include "play/game.h"
 
-void TGame::LoadRecords()
+TGame::TRecordFileState TGame::ReadRecordFile(std::string& reason)
 {
     RecordPath = kRecordFile;
-    if (FileExists(RecordPath)) {
-        std::vector<std::string> lines;
-        std::string reason;
-        if (LoadTextLines(RecordPath, lines, reason)) {
-            MemoRecord = lines;
-            RecordsUnreadable = false;
-        } else {
-            // Keep the list held so far, and never write over a file whose
-            // content could not be read.
-            RecordsUnreadable = true;
-            Host.ShowError(ReadErrorText(RecordPath, reason));
-        }
-        return;
+    if (!FileExists(RecordPath)) {
+        RecordsUnreadable = false;
+        return TRecordFileState::Missing;
     }
+    std::vector<std::string> lines;
+    if (!LoadTextLines(RecordPath, lines, reason)) {
+        // Keep the list held so far, and never write over a file whose
+        // content could not be read.
+        RecordsUnreadable = true;
+        return TRecordFileState::Unreadable;
+    }
+    MemoRecord = std::move(lines);
     RecordsUnreadable = false;
+    return TRecordFileState::Read;
+}
+
+void TGame::LoadRecords()
+{
     std::string reason;
+    switch (ReadRecordFile(reason)) {
+    case TRecordFileState::Read: return;
+    case TRecordFileState::Unreadable: Host.ShowError(ReadErrorText(RecordPath, reason)); return;
+    case TRecordFileState::Missing: break;
+    }
     if (!WriteFileReplacing(RecordPath, JoinLinesCrLf(MemoRecord), reason)) {
         Host.ShowError(WriteErrorText(RecordPath, reason));
     }
@@ -57,29 +65,32 @@ bool TGame::FindRecord()
 
 void TGame::StoreRecord()
 {
+    // The record file written is the working folder's, and a Save may have
+    // moved that folder since the list was loaded. The file is read again
+    // first, so the write keeps every line it holds, and a better time it
+    // holds for this problem stands. (A folder without a record file gets
+    // the list held so far, as Open gives it.)
+    std::string reason;
+    ReadRecordFile(reason);
+    bool found = false;
+    size_t index = RecordPosition(found);
+    if (found) {
+        if (const std::optional<int32_t> seconds = RecordLineSeconds(MemoRecord[index])) BestSeconds = *seconds;
+    }
     if (ElapsedSeconds > BestSeconds) return;
     BestSeconds = ElapsedSeconds;
 
-    // The line to replace must be this problem's own: a problem that was
-    // never looked up (the start-up sample) or a list reloaded since the
-    // lookup would otherwise lose another problem's record.
-    size_t index = RecordIndex;
-    if (index >= MemoRecord.size() || RecordLineName(MemoRecord[index]) != ProblemName) {
-        bool found = false;
-        index = RecordPosition(found);
-        if (!found) {
-            MemoRecord.insert(MemoRecord.begin() + static_cast<std::ptrdiff_t>(index),
-                              FormatLookupLine(ProblemName, BestSeconds));
-        }
-        RecordIndex = static_cast<uint16_t>(index);
+    if (!found) {
+        MemoRecord.insert(MemoRecord.begin() + static_cast<std::ptrdiff_t>(index),
+                          FormatLookupLine(ProblemName, BestSeconds));
     }
+    RecordIndex = static_cast<uint16_t>(index);
     MemoRecord[index] = FormatSolvedLine(ProblemName, BestSeconds, Utf8ToCp932(Host.TodayShortDate()));
 
     if (RecordsUnreadable) {
         Host.ShowError("記録ファイル「" + RecordPath + "」が読めなかったので、記録を書き込みません");
         return;
     }
-    std::string reason;
     if (!WriteFileReplacing(RecordPath, JoinLinesCrLf(MemoRecord), reason)) {
         Host.ShowError(WriteErrorText(RecordPath, reason));
         return;

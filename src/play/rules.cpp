@@ -6,18 +6,19 @@
 
 #include "model/arrow.h"
 
-
-void TGame::ApplyMove(int r, int c, bool right)
+bool TGame::ApplyMove(int r, int c, bool right)
 {
     // Stored moves and undo come from data; nothing may address an element
     // outside the board.
-    if (!Board.IsInterior(r, c)) return;
+    if (!Board.IsInterior(r, c)) return false;
     // The move history holds 65535 moves; the click that an undo replays is
     // the only one allowed past that.
     if (UndoCount >= static_cast<uint32_t>(kMaxMoves) && !UndoReplay) {
         Host.Beep();
-        return;
+        return false;
     }
+    // Every change the rules allow is pushed as one entry of the history.
+    const uint32_t before = UndoCount;
     if (((r + c) & 1) != 0) {
         if (!right) ToggleSegment(r, c);
     } else if ((r & 1) != 0) {
@@ -25,6 +26,7 @@ void TGame::ApplyMove(int r, int c, bool right)
     }
     Dirty = true;
     CheckSolved();
+    return UndoCount != before;
 }
 
 void TGame::ToggleSegment(int r, int c)

@@ -26,9 +26,7 @@ bool Load(TGame& game, const std::string& source, TLoadResult& result)
         std::fprintf(stderr, "error: %s\n", result.Error.c_str());
         return false;
     }
-    if (result.SkippedMoves > 0) {
-        std::fprintf(stderr, "note: %d stored moves could not be applied and were skipped\n", result.SkippedMoves);
-    }
+    PrintSkippedMovesNote(result);
     return true;
 }
 

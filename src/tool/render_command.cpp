@@ -144,8 +144,7 @@ int RunRender(const TArgs& args)
         std::fprintf(stderr, "error: %s\n", loaded.Error.c_str());
         return ToolExit::kError;
     }
-    if (loaded.SkippedMoves > 0)
-        std::fprintf(stderr, "note: %d stored moves could not be applied and were skipped\n", loaded.SkippedMoves);
+    PrintSkippedMovesNote(loaded);
 
     // The picture needs no display; without one Qt would refuse to start.
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 0);

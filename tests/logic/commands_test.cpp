@@ -27,6 +27,7 @@ TEST(Commands, NewBoardSizesAndTheirNames)
     game.LoadStartupProblem();
     game.ApplyMove(1, 1, true);
     game.ButtonNewClick();
+    g.Host.Answers = {true, true};  // the unsaved change may go, each time
     game.RadioGroupSizeClick(3);
     EXPECT_EQ(game.Board.Rows, 50);
     EXPECT_EQ(game.Board.Cols, 64);
@@ -145,4 +146,42 @@ TEST(Commands, OpenMovesTheWorkingFolderToTheFile)
     EXPECT_TRUE(FileExists("RecQuilorn.txt"));  // created beside the problem
     EXPECT_TRUE(FileExists(folder.Path + "/sub/RecQuilorn.txt"));
     EXPECT_EQ(g.Host.EnabledSet() & Buttons::Bit(Buttons::kSave), Buttons::Bit(Buttons::kSave));
+}
+
+TEST(Commands, NewAsksBeforeDroppingUnsavedChanges)
+{
+    TTestGame g;
+    TGame& game = *g;
+    LoadRows(game, {"d1....", "......"});
+    game.SetProblemName("QuilornG03.txt");
+    game.Dirty = true;
+    const std::string caption = g.Host.Caption;
+    const int sizeList = static_cast<int>(TControl::RadioGroupSize);
+
+    game.ButtonNewClick();
+    g.Host.Calls.clear();
+    game.RadioGroupSizeClick(1);  // Cancel: the New command is dropped whole
+    ASSERT_EQ(g.Host.Questions.size(), 1u);
+    EXPECT_EQ(g.Host.Questions[0], "保存してませんが，新しい問題を開きますか ? ");
+    EXPECT_EQ(game.Board.Rows, 2);
+    EXPECT_EQ(game.Board.ClueCount, 1);
+    EXPECT_EQ(game.ProblemName, "QuilornG03");
+    EXPECT_EQ(g.Host.Caption, caption);
+    EXPECT_TRUE(game.Dirty);
+    EXPECT_EQ(g.Host.Calls, (std::vector<std::string>{"Clear " + std::to_string(sizeList),
+                                                      "Visible " + std::to_string(sizeList) + " off"}));
+
+    game.ButtonNewClick();
+    g.Host.Answers = {true};
+    game.RadioGroupSizeClick(1);
+    EXPECT_EQ(g.Host.Questions.size(), 2u);
+    EXPECT_EQ(game.Board.Rows, 17);
+    EXPECT_EQ(game.ProblemName, "QuilornG");
+
+    // Nothing unsaved: no question.
+    game.Dirty = false;
+    game.ButtonNewClick();
+    game.RadioGroupSizeClick(0);
+    EXPECT_EQ(g.Host.Questions.size(), 2u);
+    EXPECT_EQ(game.Board.Rows, 10);
 }

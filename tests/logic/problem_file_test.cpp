@@ -1,6 +1,8 @@
 // Reading and writing problem files: the integer rule, tokens, progress,
 // byte-exact round trips, and files that cannot be a board.
 
+#include <sys/stat.h>
+
 #include "files/problem_text.h"
 #include "files/sample_problem.h"
 #include "files/text_file.h"
@@ -144,9 +146,63 @@ TEST(ProblemFile, DamagedMoveLinesAreSkippedAndCounted)
     ASSERT_TRUE(g->OpenProblemFile(folder.Path + "/damaged.txt", true));
     EXPECT_EQ(g->UndoCount, 1u);
     EXPECT_EQ(g->Board.At(1, 2).Kind, TKind::HorzSegment);
-    EXPECT_EQ(g->Board.At(1, 1).Kind, TKind::Path);  // the right click on a path cell did nothing
+    EXPECT_EQ(g->Board.At(1, 1).Kind, TKind::Path);  // the rules refuse a right click on a path cell
     ASSERT_EQ(g.Host.Messages.size(), 1u);
-    EXPECT_NE(g.Host.Messages[0].find("5"), std::string::npos);  // four bad lines and one missing
+    // Four bad lines, one refused move and one missing.
+    EXPECT_EQ(g.Host.Messages[0], "読めない手の記録が 6 手あったので、とばしました");
+}
+
+TEST(ProblemFile, MovesTheRulesRefuseAreCountedAsSkipped)
+{
+    TScratchFolder folder;
+    // Around the clue in cell (1, 1): a segment into it, both buttons on it,
+    // a green cell next to a green cell, and a right click on an edge. A
+    // mark set and cleared again is two moves that both took effect.
+    WriteBytes("refused.txt", Crlf({"   2   2", "d0..", "....", "   8 0", "   1   2   0", "   1   1   1", "   1   1   0",
+                                    "   3   3   1", "   3   1   1", "   2   3   1", "   1   3   0", "   1   3   0"}));
+    TTestGame g;
+    ASSERT_TRUE(g->OpenProblemFile(folder.Path + "/refused.txt", true));
+    EXPECT_EQ(g->UndoCount, 3u);
+    EXPECT_EQ(g->Board.At(3, 3).Kind, TKind::Green);
+    ASSERT_EQ(g.Host.Messages.size(), 1u);
+    EXPECT_EQ(g.Host.Messages[0], "読めない手の記録が 5 手あったので、とばしました");
+}
+
+TEST(ProblemFile, HugeStatedMoveCountsAreCountedWithoutOverflow)
+{
+    TScratchFolder folder;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {" 9999999999", "読めない手の記録が 9999999999 手あったので、とばしました"},
+        {" 9223372036854775807 0", "読めない手の記録が 9223372036854775807 手以上あったので、とばしました"},
+        {" 99999999999999999999999", "読めない手の記録が 9223372036854775807 手以上あったので、とばしました"},
+    };
+    for (const auto& [progress, message] : cases) {
+        WriteBytes("huge.txt", "   1   2\r\n....\r\n" + progress + "\r\n0\r\n");
+        TTestGame g;
+        ASSERT_TRUE(g->OpenProblemFile(folder.Path + "/huge.txt", true));
+        ASSERT_EQ(g.Host.Messages.size(), 1u) << progress;
+        EXPECT_EQ(g.Host.Messages[0], message);
+    }
+}
+
+TEST(ProblemFile, FileSavedAsUtf8WithByteOrderMarkReadsAsItsText)
+{
+    TScratchFolder folder;
+    const std::vector<std::string> lines = {"   1   2", "d0..", "   1 5", "   1   3   1"};
+    WriteBytes("bom.txt", "\xEF\xBB\xBF" + Crlf(lines));
+    TTestGame g;
+    ASSERT_TRUE(g->OpenProblemFile(folder.Path + "/bom.txt", true));
+    EXPECT_TRUE(g.Host.Errors.empty());
+    EXPECT_EQ(g->Board.ClueCount, 1);
+    EXPECT_EQ(g->UndoCount, 1u);
+    ASSERT_TRUE(g->WriteProblem("again.txt", true));
+    EXPECT_EQ(ReadBytes("again.txt"), Crlf(lines));  // written back as Shift-JIS, which has no mark
+
+    // A folder is named as one.
+    ASSERT_EQ(mkdir("games", 0755), 0);
+    EXPECT_FALSE(g->OpenProblemFile(folder.Path + "/games", true));
+    ASSERT_EQ(g.Host.Errors.size(), 1u);
+    EXPECT_EQ(g.Host.Errors[0], "ファイル「" + folder.Path + "/games」を読めません：フォルダです。ファイルを選んでください");
 }
 
 TEST(ProblemFile, SampleIsAProblemOfTheStatedShape)

@@ -161,3 +161,55 @@ TEST(Records, RecordFileThatCannotBeReadOrWrittenIsNeverLost)
     EXPECT_EQ(h.Host.Errors.size(), 1u);
     EXPECT_FALSE(FileExists("q_Kotae.txt"));
 }
+
+TEST(Records, SolveAfterSavingIntoAnotherFolderKeepsThatFoldersRecords)
+{
+    TScratchFolder folder;
+    ASSERT_EQ(mkdir("a", 0755), 0);
+    ASSERT_EQ(mkdir("b", 0755), 0);
+    ASSERT_EQ(mkdir("c", 0755), 0);
+    WriteBytes("a/RecQuilorn.txt", JoinLinesCrLf({Padded("aaa") + "        10", Padded("p") + "       100"}));
+    const std::string recordsOfB = JoinLinesCrLf({Padded("bbb") + "        20", Padded("p") + "        50"});
+    WriteBytes("b/RecQuilorn.txt", recordsOfB);
+    const std::string damaged = std::string("ccc   30\r\n") + std::string(1, '\0') + "\r\n";
+    WriteBytes("c/RecQuilorn.txt", damaged);
+    WriteBytes("a/p.txt", JoinLinesCrLf({"   2   2", "....", "...."}));
+
+    TTestGame g;
+    TGame& game = *g;
+    g.Host.Files.push_back(folder.Path + "/a/p.txt");
+    game.ButtonOpenClick(2);
+    ASSERT_EQ(game.BestSeconds, 100);
+    game.ButtonStartClick();
+    game.ButtonPauseClick();
+    g.Host.Files.push_back(folder.Path + "/b/p_1.txt");
+    game.ButtonSaveClick(2);
+    game.ButtonContinueClick();
+
+    // Slower than b's best of 50, faster than a's 100: b's record stands.
+    game.ElapsedSeconds = 60;
+    game.StoreRecord();
+    EXPECT_EQ(ReadBytes(folder.Path + "/b/RecQuilorn.txt"), recordsOfB);
+    EXPECT_FALSE(FileExists(folder.Path + "/b/p_Kotae.txt"));
+
+    // Solved for real, faster: b's lines are all kept.
+    game.ElapsedSeconds = 0;
+    for (const auto& [r, c] : std::vector<std::pair<int, int>>{{1, 2}, {2, 1}, {2, 3}, {3, 2}}) game.ApplyMove(r, c, false);
+    ASSERT_EQ(g.Host.Congratulations.size(), 1u);
+    EXPECT_EQ(ReadBytes(folder.Path + "/b/RecQuilorn.txt"),
+              JoinLinesCrLf({Padded("bbb") + "        20", Padded("p") + "         0          2026/12/08"}));
+    EXPECT_TRUE(FileExists(folder.Path + "/b/p_Kotae.txt"));
+    EXPECT_EQ(ReadBytes(folder.Path + "/a/RecQuilorn.txt"),
+              JoinLinesCrLf({Padded("aaa") + "        10", Padded("p") + "       100"}));
+
+    // A record file that cannot be read is not written over, whichever
+    // folder's list was held.
+    g.Host.Files.push_back(folder.Path + "/c/p_2.txt");
+    game.ButtonSaveClick(2);
+    game.ElapsedSeconds = 0;
+    g.Host.Errors.clear();
+    game.StoreRecord();
+    EXPECT_EQ(ReadBytes(folder.Path + "/c/RecQuilorn.txt"), damaged);
+    EXPECT_EQ(g.Host.Errors.size(), 1u);
+    EXPECT_FALSE(FileExists(folder.Path + "/c/p_Kotae.txt"));
+}

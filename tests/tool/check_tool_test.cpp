@@ -61,6 +61,17 @@ TEST(CheckTool, ErrorsAndUsage)
     EXPECT_NE(run.Err.find("bad.txt"), std::string::npos);
     EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 1);
 
+    // A folder is said to be one, not an empty file.
+    run = RunTool("check .", folder);
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Err, "error: .: フォルダです。ファイルを選んでください\n");
+
+    // A count of moves past any number is still reported.
+    WriteWholeFile(folder + "/many.txt", "   1   2\r\n....\r\n 9999999999\r\n0\r\n");
+    run = RunTool("check many.txt", folder);
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Err, "note: 9999999999 stored moves could not be applied and were skipped\n");
+
     EXPECT_EQ(RunTool("check").Status, 64);
     EXPECT_EQ(RunTool("frobnicate x").Status, 64);
     EXPECT_EQ(RunTool("rewrite only-one").Status, 64);
