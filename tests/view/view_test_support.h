@@ -44,10 +44,12 @@ inline void LinkCells(TBoard& board, int i1, int j1, int i2, int j2)
     board.At(r2, c2).Kind = TKind::Path;
 }
 
-// A view of the given size with the first-sizing setup the window does.
+// A view of the given size with the first-sizing setup the window does,
+// drawing at the given device pixel ratio whatever the screen's.
 struct TViewRig {
-    TViewRig(int width, int height) : Image(nullptr), BoardView(Image, Board, Controls)
+    TViewRig(int width, int height, double ratio = 1) : Image(nullptr), BoardView(Image, Board, Controls)
     {
+        Image.SetPixelRatio(ratio);
         Image.ResizeView(width, height);
         BoardView.SetUpNewView();
     }
