@@ -58,8 +58,16 @@ struct TViewRig {
     TPlainViewControls Controls;
     TBoardView BoardView;
 
+    // Of the bitmap: device pixels.
     TColor PixelAt(int x, int y) { return Image.Canvas().Pixel(x, y); }
-    // The pixel of a world point.
+    // The device pixel where the surface draws a world point.
+    QPoint DevicePixelOf(double x, double y) const
+    {
+        int32_t px = 0, py = 0;
+        Image.WorldToDevice(x, y, px, py);
+        return QPoint(px, py);
+    }
+    // The logical pixel of a world point.
     QPoint PixelOf(double x, double y) const
     {
         int32_t px = 0, py = 0;
