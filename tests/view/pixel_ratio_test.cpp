@@ -2,6 +2,10 @@
 // change at all, and at higher ratios lines stay one device pixel thin while
 // cell fills still stop at their outlines.
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -207,6 +211,44 @@ TEST(PixelRatio, CellFillsStopAtTheOutlines)
             EXPECT_EQ(wrong, 0) << "ratio " << ratio << " unit " << unit;
         }
     }
+}
+
+// Runs only where the platform offers two screens of different ratios (ctest
+// runs it so, as view_tests.two_screens): a board image that follows the
+// screen is made anew at the new ratio and repainted when its window moves.
+TEST(PixelRatio, FollowsAMoveToAScreenOfAnotherRatio)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2 || screens[0]->devicePixelRatio() == screens[1]->devicePixelRatio())
+        GTEST_SKIP() << "needs two screens of different ratios";
+    TViewRig rig(300, 200, 0);
+    MakeBoard(rig.Board, 4, 4);
+    int repaints = 0;
+    rig.Image.OnPixelRatioChanged = [&] {
+        ++repaints;
+        rig.BoardView.DrawBoard();
+    };
+    rig.Image.show();
+    rig.Image.windowHandle()->setScreen(screens[0]);
+    rig.BoardView.FitBoardToView();
+    rig.BoardView.DrawBoard();
+    // Before it is shown, a widget has the highest ratio of all screens.
+    EXPECT_EQ(rig.Image.PixelRatio(), screens[0]->devicePixelRatio());
+    repaints = 0;
+
+    rig.Image.windowHandle()->setScreen(screens[1]);
+    QCoreApplication::processEvents();
+    const double after = screens[1]->devicePixelRatio();
+    EXPECT_EQ(rig.Image.PixelRatio(), after);
+    EXPECT_EQ(rig.Image.Bitmap().devicePixelRatio(), after);
+    EXPECT_EQ(rig.Image.Bitmap().width(), static_cast<int>(std::ceil(rig.Image.width() * after)));
+    EXPECT_EQ(repaints, 1);
+    // Repainted at the new ratio: the board's outline is there, one device
+    // pixel thick, with the white board inside it.
+    const QPoint corner = rig.DevicePixelOf(-4, -4);
+    EXPECT_EQ(rig.PixelAt(corner.x(), corner.y()), kBlack);
+    EXPECT_EQ(rig.PixelAt(corner.x() + 1, corner.y() + 1), 0xFFFFFFu);
+    EXPECT_EQ(rig.PixelAt(corner.x() - 1, corner.y() - 1), kMaroon);
 }
 
 }  // namespace
