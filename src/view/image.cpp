@@ -119,7 +119,12 @@ void TImage::paintEvent(QPaintEvent*)
 void TImage::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    // A move to another screen can bring the resize before the news of the
+    // screen; the new ratio then comes with it, and the blank bitmap must be
+    // repainted all the same.
+    const double before = Ratio;
     FollowWidgetSize();
+    if (Ratio != before && OnPixelRatioChanged) OnPixelRatioChanged();
     if (OnResized) OnResized();
 }
 

@@ -57,7 +57,7 @@ public:
     std::function<void()> OnResized;
     // Called when the widget has moved to a screen of another ratio (or the
     // screen's ratio changed) and the bitmap was made anew for it, blank: the
-    // owner repaints the whole picture.
+    // owner repaints the whole picture. With a resize, before OnResized.
     std::function<void()> OnPixelRatioChanged;
 
 protected:
