@@ -1,5 +1,7 @@
 // render: read a problem or game as check does and draw its board to a PNG
-// picture with the same painter the window uses, without a display.
+// picture with the same painter the window uses, without a display. --scale
+// draws it as a screen of that device pixel ratio shows it: the same layout,
+// the picture that many times as many pixels across.
 
 #include <QApplication>
 #include <QFile>
@@ -7,6 +9,7 @@
 #include <QSaveFile>
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -25,6 +28,7 @@ struct TRenderOptions {
     int Width = 723;
     int Height = 440;
     int Unit = 0;  // 0: fit the board to the view
+    double Scale = 1;  // device pixels per logical pixel
 };
 
 // Reports what the game would show in message boxes on standard error. The
@@ -43,6 +47,17 @@ std::optional<int> ParseNumber(const std::string& text, int minimum, int maximum
     const char* end = text.data() + text.size();
     const auto [at, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || error != std::errc() || at != end || value < minimum || value > maximum) return std::nullopt;
+    return value;
+}
+
+// A decimal number such as 2 or 1.25 within minimum..maximum, nothing else.
+std::optional<double> ParseDecimal(const std::string& text, double minimum, double maximum)
+{
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [at, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (text.empty() || error != std::errc() || at != end || !(value >= minimum && value <= maximum))
+        return std::nullopt;
     return value;
 }
 
@@ -75,6 +90,13 @@ bool ParseOptions(const TArgs& args, TRenderOptions& options, std::string& why)
             if (!number(1, kMaxSide, options.Height)) return false;
         } else if (arg == "--unit") {
             if (!number(TViewControls::kUnitMin, TViewControls::kUnitMax, options.Unit)) return false;
+        } else if (arg == "--scale") {
+            const std::optional<double> value = hasValue ? ParseDecimal(args[++k], 0.5, 4) : std::nullopt;
+            if (!value) {
+                why = "--scale takes a number from 0.5 to 4, such as 1.5";
+                return false;
+            }
+            options.Scale = *value;
         } else if (arg == "--sample" || (arg.rfind("--", 0) != 0 && !arg.empty())) {
             if (options.HaveSource) {
                 why = "render takes one FILE or --sample";
@@ -93,6 +115,10 @@ bool ParseOptions(const TArgs& args, TRenderOptions& options, std::string& why)
     }
     if (options.Out.empty()) {
         why = "render needs --out PNG";
+        return false;
+    }
+    if (std::ceil(options.Width * options.Scale) > kMaxSide || std::ceil(options.Height * options.Scale) > kMaxSide) {
+        why = "the picture would be larger than " + std::to_string(kMaxSide) + " pixels a side";
         return false;
     }
     return true;
@@ -154,7 +180,10 @@ int RunRender(const TArgs& args)
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
 
+    // The ratio is the asked one, never the display's, so that a picture
+    // does not depend on where the tool runs.
     TMyImage image(nullptr);
+    image.SetPixelRatio(options.Scale);
     image.ResizeView(options.Width, options.Height);
     TPlainViewControls controls;
     TBoardView boardView(image, game.Board, controls);

@@ -76,6 +76,11 @@ void TFormMain::CreateBoardView()
     BoardImage->OnPointerDown = [this](const TPointerEvent& e) { BoardMouseDown(e); };
     BoardImage->OnPointerMove = [this](const TPointerEvent& e) { BoardMouseMove(e); };
     BoardImage->OnPointerUp = [this](const TPointerEvent& e) { BoardMouseUp(e); };
+    // On a screen of another pixel ratio the image comes back blank at the
+    // new resolution; the layout, in logical pixels, stays as it was.
+    BoardImage->OnPixelRatioChanged = [this] {
+        if (BoardView) BoardView->DrawBoard();
+    };
     // The overlays lie over the board image when shown.
     RadioGroupKosuu->raise();
     MemoSetsumei->raise();

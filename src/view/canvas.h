@@ -37,9 +37,16 @@ public:
 
     TColor PenColor() const { return PenColorValue; }
     void SetPenColor(TColor color) { PenColorValue = color; }
+    // In logical pixels. Widths up to 1 draw one device pixel thin, wider
+    // pens the width times the pixel ratio, rounded.
     int PenWidth() const { return PenWidthValue; }
-    // Widths below 1 draw as 1.
     void SetPenWidth(int width) { PenWidthValue = width; }
+
+    // Device pixels per logical pixel of the bitmap (its screen's ratio).
+    // Coordinates are always device pixels; pen widths and font sizes are
+    // logical, and the canvas draws them at this ratio.
+    double PixelRatio() const { return PixelRatioValue; }
+    void SetPixelRatio(double ratio) { PixelRatioValue = ratio > 0 ? ratio : 1; }
 
     TColor BrushColor() const { return BrushColorValue; }
     // A clear brush becomes solid at the same time: setting a colour means the
@@ -48,8 +55,9 @@ public:
     TBrushStyle BrushStyle() const { return BrushStyleValue; }
     void SetBrushStyle(TBrushStyle style) { BrushStyleValue = style; }
 
-    // Sizes are in points at 96 pixels per inch, whatever the screen says, so
-    // that pictures do not depend on the display the program runs on.
+    // Sizes are in points at 96 logical pixels per inch, whatever the screen
+    // says, so that pictures do not depend on the display the program runs
+    // on; only the pixel ratio makes the glyphs finer.
     int FontSize() const { return FontSizeValue; }
     void SetFontSize(int points);
     TColor FontColor() const { return FontColorValue; }
@@ -82,6 +90,7 @@ public:
     // Writes text with its top-left corner at (x, y) in the font colour. With a
     // solid brush the text's box (TextWidth by TextHeight) is first filled
     // with the brush colour; with a clear brush only the glyphs are drawn.
+    // Widths and heights of text are in device pixels.
     void TextOut(int x, int y, const QString& text);
     int TextWidth(const QString& text);
     int TextHeight(const QString& text);
@@ -111,10 +120,12 @@ private:
     const TTextShape& ShapeOf(const QString& text);
     TTextShape RasteriseText(const QString& text) const;
     int FontPixelSize() const;
+    int DevicePenWidth() const;
 
     QImage& Bitmap;
     TColor PenColorValue = 0x000000;
     int PenWidthValue = 1;
+    double PixelRatioValue = 1;
     TColor BrushColorValue = 0xFFFFFF;
     TBrushStyle BrushStyleValue = TBrushStyle::Solid;
     int FontSizeValue = 8;

@@ -8,6 +8,7 @@
 
 #include "view/canvas.h"
 #include "view/canvas_color.h"
+#include "view/rounding.h"
 
 void TCanvas::MoveTo(int x, int y)
 {
@@ -17,7 +18,7 @@ void TCanvas::MoveTo(int x, int y)
 
 void TCanvas::LineTo(int x, int y)
 {
-    if (PenWidthValue <= 1)
+    if (DevicePenWidth() <= 1)
         DrawThinLine(PenX, PenY, x, y);
     else
         DrawWideLine(PenX, PenY, x, y);
@@ -41,13 +42,21 @@ void TCanvas::DrawThinLine(int x1, int y1, int x2, int y2)
     WalkLine(x1, y1, x2, y2, false, 0, [&](int64_t x, int64_t y) { FillPixels(x, y, x, y, pixel); });
 }
 
+int TCanvas::DevicePenWidth() const
+{
+    if (PenWidthValue <= 1) return 1;
+    return std::max(RoundHalfEven(PenWidthValue * PixelRatioValue), 1);
+}
+
 // A square pen of the given width: for width 3 it reaches one pixel to each
-// side of the line and one pixel beyond each end.
+// side of the line and one pixel beyond each end. An even width reaches one
+// pixel further right and down than left and up.
 void TCanvas::DrawWideLine(int x1, int y1, int x2, int y2)
 {
     const uint32_t pixel = ToPixel(PenColorValue);
-    const int64_t before = (PenWidthValue - 1) / 2;
-    const int64_t after = PenWidthValue / 2;
+    const int width = DevicePenWidth();
+    const int64_t before = (width - 1) / 2;
+    const int64_t after = width / 2;
     if (y1 == y2 || x1 == x2) {
         FillPixels(std::min(x1, x2) - before, std::min(y1, y2) - before, std::max(x1, x2) + after,
                    std::max(y1, y2) + after, pixel);

@@ -11,6 +11,7 @@
 
 #include "view/canvas.h"
 #include "view/canvas_color.h"
+#include "view/rounding.h"
 
 namespace {
 
@@ -40,12 +41,13 @@ void TCanvas::SetFontSize(int points) { FontSizeValue = points; }
 void TCanvas::SetFontStyle(TFontStyles style) { FontStyleValue = style; }
 
 // Points at 96 pixels per inch, the conversion the program was laid out with:
-// 12 points are 16 pixels. The size is kept between 1 and 1000 pixels so a
-// stray value cannot ask for an empty or an enormous font.
+// 12 points are 16 logical pixels, 32 device pixels at ratio 2. The logical
+// size is kept between 1 and 1000 pixels so a stray value cannot ask for an
+// empty or an enormous font.
 int TCanvas::FontPixelSize() const
 {
-    const int64_t pixels = (int64_t{FontSizeValue} * 96 + 36) / 72;
-    return static_cast<int>(std::clamp<int64_t>(pixels, 1, 1000));
+    const int64_t pixels = std::clamp<int64_t>((int64_t{FontSizeValue} * 96 + 36) / 72, 1, 1000);
+    return std::max(RoundHalfEven(static_cast<double>(pixels) * PixelRatioValue), 1);
 }
 
 int TCanvas::TextWidth(const QString& text) { return ShapeOf(text).Width; }

@@ -58,6 +58,15 @@ void TMyImage2::WorldToPixel(double x, double y, int32_t& px, int32_t& py) const
     py = RoundHalfEven(OriginY - UnitSize * v);
 }
 
+void TMyImage2::WorldToDevice(double x, double y, int32_t& px, int32_t& py) const
+{
+    const double ratio = PixelRatio();
+    const double u = Transform[0] * x + Transform[1] * y + Transform[2];
+    const double v = Transform[3] * x + Transform[4] * y + Transform[5];
+    px = RoundHalfEven(ratio * (UnitSize * u + OriginX));
+    py = RoundHalfEven(ratio * (OriginY - UnitSize * v));
+}
+
 void TMyImage2::PixelToWorld(int32_t px, int32_t py, double& x, double& y) const
 {
     const double det = Transform[0] * Transform[4] - Transform[1] * Transform[3];
@@ -83,14 +92,14 @@ void TMyImage2::ClearAll(TColor color)
 void TMyImage2::MoveTo(double x, double y)
 {
     int32_t px = 0, py = 0;
-    WorldToPixel(x, y, px, py);
+    WorldToDevice(x, y, px, py);
     Canvas().MoveTo(px, py);
 }
 
 void TMyImage2::LineTo(double x, double y)
 {
     int32_t px = 0, py = 0;
-    WorldToPixel(x, y, px, py);
+    WorldToDevice(x, y, px, py);
     Canvas().LineTo(px, py);
 }
 
@@ -112,7 +121,7 @@ void TMyImage2::FrameRectangle(double x1, double x2, double y1, double y2)
 void TMyImage2::FloodFillAt(int mode, double x, double y)
 {
     int32_t px = 0, py = 0;
-    WorldToPixel(x, y, px, py);
+    WorldToDevice(x, y, px, py);
     TCanvas& canvas = Canvas();
     if (mode == 1)
         canvas.FloodFill(px, py, canvas.PenColor(), TFillStyle::Border);
@@ -138,10 +147,12 @@ void TMyImage2::TextOutAligned(char hAlign, char vAlign, double x, double y, int
 {
     auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
     int32_t px = 0, py = 0;
-    WorldToPixel(x, y, px, py);
+    WorldToDevice(x, y, px, py);
     TCanvas& canvas = Canvas();
     const int h = canvas.TextHeight(text);
     const int w = canvas.TextWidth(text);
+    dx = RoundHalfEven(dx * PixelRatio());
+    dy = RoundHalfEven(dy * PixelRatio());
     int64_t left = 0;
     switch (upper(hAlign)) {
     case 'L': left = int64_t{px} + dx; break;

@@ -4,6 +4,11 @@
 // scaling. Callers draw in world coordinates (doubles); the surface converts
 // them to pixels and draws on the canvas. It keeps no record of what it drew:
 // after a change of origin, scale or transform the caller redraws.
+//
+// Origin, unit size, text offsets and everything the world maps to are in
+// logical pixels, the widget's own; the drawing itself lands on the bitmap's
+// device pixels, the logical position times the pixel ratio. Each world point
+// has one device pixel, so shapes that share a corner meet there at any ratio.
 
 #include <QString>
 
@@ -42,8 +47,13 @@ public:
     // ScaleAxes(1, -1) makes world y grow downward on the screen.
     void ScaleAxes(double sx, double sy);
 
-    // With the identity transform y grows upward: py falls as y rises.
+    // Logical pixels. With the identity transform y grows upward: py falls
+    // as y rises.
     void WorldToPixel(double x, double y, int32_t& px, int32_t& py) const;
+    // The device pixel of the bitmap where the surface draws the point: the
+    // unrounded logical position times the pixel ratio, rounded once. At
+    // ratio 1 it is WorldToPixel.
+    void WorldToDevice(double x, double y, int32_t& px, int32_t& py) const;
     // The exact inverse, without rounding; needs a transform with a non-zero
     // determinant.
     void PixelToWorld(int32_t px, int32_t py, double& x, double& y) const;
@@ -68,7 +78,7 @@ public:
     // Writes text anchored at a world point. hAlign 'L' puts its left edge,
     // 'R' its right edge, anything else its middle at the point; vAlign 'B'
     // its bottom, 'T' its top, anything else its middle (either case). Then the
-    // text moves dx pixels right and dy pixels up, whatever the transform.
+    // text moves dx logical pixels right and dy up, whatever the transform.
     void TextOutAligned(char hAlign, char vAlign, double x, double y, int dx, int dy, const QString& text);
     // Places text beside the point on the side of the offsets, |dx| and |dy|
     // pixels away; a zero offset centres it on that axis.

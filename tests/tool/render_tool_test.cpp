@@ -84,6 +84,17 @@ TEST_F(RenderTool, DrawsTheSampleAndGamesAtTheAskedSize)
     const TRun played = Run("'" + game + "' --width 300 --height 200 --unit 7 --out '" + Dir + "/game.png'");
     EXPECT_EQ(played.Exit, 0) << played.Err;
     EXPECT_EQ(PictureSize(Dir + "/game.png"), std::make_pair(300, 200));
+
+    // At a scale the picture has that many device pixels, the last partly
+    // covered one included; scale 1 is the plain picture, byte for byte.
+    const TRun doubled = Run("'" + game + "' --width 300 --height 200 --scale 2 --out '" + Dir + "/game2.png'");
+    EXPECT_EQ(doubled.Exit, 0) << doubled.Err;
+    EXPECT_EQ(PictureSize(Dir + "/game2.png"), std::make_pair(600, 400));
+    const TRun fractional = Run("--sample --scale 1.25 --out '" + Dir + "/sample125.png'");
+    EXPECT_EQ(fractional.Exit, 0) << fractional.Err;
+    EXPECT_EQ(PictureSize(Dir + "/sample125.png"), std::make_pair(904, 550));
+    EXPECT_EQ(Run("--sample --scale 1 --out '" + Dir + "/sample1.png'").Exit, 0);
+    EXPECT_EQ(ReadAll(Dir + "/sample1.png"), ReadAll(Dir + "/sample.png"));
 }
 
 TEST_F(RenderTool, ReportsFailuresOnOneLine)
@@ -107,6 +118,12 @@ TEST_F(RenderTool, ReportsFailuresOnOneLine)
                                     std::string("--sample --out x.png --width 0"),
                                     std::string("--sample --out x.png --height 12x"),
                                     std::string("--sample --out x.png --zoom 3"),
+                                    std::string("--sample --out x.png --scale 0"),
+                                    std::string("--sample --out x.png --scale 4.5"),
+                                    std::string("--sample --out x.png --scale 1.5x"),
+                                    std::string("--sample --out x.png --scale nan"),
+                                    std::string("--sample --out x.png --scale"),
+                                    std::string("--sample --out x.png --width 5000 --scale 2"),
                                     std::string("--sample --out")}) {
         EXPECT_EQ(Run(args).Exit, 64) << args;
     }

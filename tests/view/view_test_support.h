@@ -44,10 +44,12 @@ inline void LinkCells(TBoard& board, int i1, int j1, int i2, int j2)
     board.At(r2, c2).Kind = TKind::Path;
 }
 
-// A view of the given size with the first-sizing setup the window does.
+// A view of the given size with the first-sizing setup the window does,
+// drawing at the given device pixel ratio whatever the screen's.
 struct TViewRig {
-    TViewRig(int width, int height) : Image(nullptr), BoardView(Image, Board, Controls)
+    TViewRig(int width, int height, double ratio = 1) : Image(nullptr), BoardView(Image, Board, Controls)
     {
+        Image.SetPixelRatio(ratio);
         Image.ResizeView(width, height);
         BoardView.SetUpNewView();
     }
@@ -56,8 +58,16 @@ struct TViewRig {
     TPlainViewControls Controls;
     TBoardView BoardView;
 
+    // Of the bitmap: device pixels.
     TColor PixelAt(int x, int y) { return Image.Canvas().Pixel(x, y); }
-    // The pixel of a world point.
+    // The device pixel where the surface draws a world point.
+    QPoint DevicePixelOf(double x, double y) const
+    {
+        int32_t px = 0, py = 0;
+        Image.WorldToDevice(x, y, px, py);
+        return QPoint(px, py);
+    }
+    // The logical pixel of a world point.
     QPoint PixelOf(double x, double y) const
     {
         int32_t px = 0, py = 0;
