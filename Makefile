@@ -3,7 +3,10 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test build deps bench install package clean
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 30
+
+.PHONY: run test build deps bench install package clean fuzz fuzz-smoke
 
 deps:
 	./scripts/install-deps
@@ -28,5 +31,16 @@ install: build
 package: build
 	cmake --build $(BUILD_DIR) --target package
 
+# The libFuzzer targets, built with clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer in a build folder of their own.
+fuzz:
+	./scripts/install-deps --fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILORN_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_game_file fuzz_solver fuzz_seeds
+
+# A short run of each fuzz target, FUZZ_SECONDS each.
+fuzz-smoke: fuzz
+	./scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR)
