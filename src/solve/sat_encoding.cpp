@@ -3,16 +3,15 @@
 #include <cadical.hpp>
 
 #include <algorithm>
+#include <atomic>
 #include <utility>
 
-TSatEncoding::TSatEncoding(const TPuzzle& puzzle, CaDiCaL::Solver& solver)
-    : Puzzle(puzzle), Solver(solver), Layout(puzzle.Rows, puzzle.Cols)
+TSatEncoding::TSatEncoding(const TPuzzle& puzzle, CaDiCaL::Solver& solver, const std::atomic<bool>* cancel)
+    : Puzzle(puzzle), Solver(solver), Cancel(cancel), Layout(puzzle.Rows, puzzle.Cols)
 {
-    const int rows = puzzle.Rows, cols = puzzle.Cols;
     Vars = 1;
     Solver.add(kTrue);
     Solver.add(0);
-
     GreenLit.assign(static_cast<size_t>(Layout.CellCount()), kFalse);
     for (int c = 0; c < Layout.CellCount(); ++c) {
         if (!puzzle.Cells[static_cast<size_t>(c)].Clue) GreenLit[static_cast<size_t>(c)] = NewVar();
@@ -22,8 +21,35 @@ TSatEncoding::TSatEncoding(const TPuzzle& puzzle, CaDiCaL::Solver& solver)
         const auto [a, b] = Layout.Ends(e);
         if (Plain(a) && Plain(b)) EdgeLit[static_cast<size_t>(e)] = NewVar();
     }
+    // Each part checks for a cancel request row by row: on a large board
+    // the clauses take a while to set up.
+    AddSquares();
+    AddDegrees();
+    AddSmallLoops();
+    AddLines();
+}
 
-    // Squares: the ring around the board is outside.
+bool TSatEncoding::Stop()
+{
+    if (!StoppedEarly && Cancel != nullptr && Cancel->load(std::memory_order_relaxed)) StoppedEarly = true;
+    return StoppedEarly;
+}
+
+void TSatEncoding::Add(const int* begin, const int* end)
+{
+    for (const int* lit = begin; lit != end; ++lit) {
+        if (*lit == kTrue) return;
+    }
+    for (const int* lit = begin; lit != end; ++lit) {
+        if (*lit != kFalse) Solver.add(*lit);
+    }
+    Solver.add(0);
+}
+
+void TSatEncoding::AddSquares()
+{
+    const int rows = Puzzle.Rows, cols = Puzzle.Cols;
+    // The ring around the board is outside.
     const int width = cols + 1;
     std::vector<int> square(static_cast<size_t>((rows + 1) * width), kFalse);
     for (int y = 1; y < rows; ++y) {
@@ -36,39 +62,43 @@ TSatEncoding::TSatEncoding(const TPuzzle& puzzle, CaDiCaL::Solver& solver)
         Add({on, -s, t});
         Add({on, s, -t});
     };
-    for (int i = 0; i < rows; ++i) {
+    for (int i = 0; i < rows && !Stop(); ++i) {
         for (int j = 0; j + 1 < cols; ++j) sides(Layout.Across(i, j), i * width + j + 1, (i + 1) * width + j + 1);
-    }
-    for (int i = 0; i + 1 < rows; ++i) {
+        if (i + 1 == rows) break;
         for (int j = 0; j < cols; ++j) sides(Layout.Down(i, j), (i + 1) * width + j, (i + 1) * width + j + 1);
     }
+}
 
+void TSatEncoding::AddDegrees()
+{
+    const int rows = Puzzle.Rows, cols = Puzzle.Cols;
     // A plain cell is green with no segment, or on the loop with two.
     std::vector<int> loopCell;
-    for (int i = 0; i < rows; ++i) {
+    for (int i = 0; i < rows && !Stop(); ++i) {
         for (int j = 0; j < cols; ++j) {
             const int c = Layout.Cell(i, j);
             if (!Plain(c)) continue;
             const int g = Green(c);
             loopCell.push_back(-g);
-            std::vector<int> at;
-            if (j > 0) at.push_back(Edge(Layout.Across(i, j - 1)));
-            if (j + 1 < cols) at.push_back(Edge(Layout.Across(i, j)));
-            if (i > 0) at.push_back(Edge(Layout.Down(i - 1, j)));
-            if (i + 1 < rows) at.push_back(Edge(Layout.Down(i, j)));
-            at.erase(std::remove(at.begin(), at.end(), kFalse), at.end());
-            const size_t n = at.size();
-            for (int e : at) Add({-g, -e});
-            for (size_t skip = 0; skip < std::max<size_t>(n, 1); ++skip) {
-                std::vector<int> clause{g};
-                for (size_t k = 0; k < n; ++k) {
-                    if (k != skip) clause.push_back(at[k]);
-                }
-                Add(clause);
+            int at[4];
+            int n = 0;
+            for (int e : {j > 0 ? Edge(Layout.Across(i, j - 1)) : kFalse, j + 1 < cols ? Edge(Layout.Across(i, j)) : kFalse,
+                          i > 0 ? Edge(Layout.Down(i - 1, j)) : kFalse, i + 1 < rows ? Edge(Layout.Down(i, j)) : kFalse}) {
+                if (e != kFalse) at[n++] = e;
             }
-            for (size_t a = 0; a < n; ++a) {
-                for (size_t b = a + 1; b < n; ++b) {
-                    for (size_t d = b + 1; d < n; ++d) Add({-at[a], -at[b], -at[d]});
+            for (int k = 0; k < n; ++k) Add({-g, -at[k]});
+            // At least two: green, or every three of the four hold one.
+            for (int skip = 0; skip < std::max(n, 1); ++skip) {
+                int clause[4] = {g};
+                int size = 1;
+                for (int k = 0; k < n; ++k) {
+                    if (k != skip) clause[size++] = at[k];
+                }
+                Add(clause, clause + size);
+            }
+            for (int a = 0; a < n; ++a) {
+                for (int b = a + 1; b < n; ++b) {
+                    for (int d = b + 1; d < n; ++d) Add({-at[a], -at[b], -at[d]});
                 }
             }
             // No two green neighbours (the right and lower ones suffice).
@@ -77,9 +107,7 @@ TSatEncoding::TSatEncoding(const TPuzzle& puzzle, CaDiCaL::Solver& solver)
         }
     }
     // The loop has at least one cell.
-    Add(loopCell);
-    AddSmallLoops();
-    AddLines();
+    if (!Stop()) Add(loopCell);
 }
 
 void TSatEncoding::AddSmallLoops()
@@ -119,24 +147,13 @@ void TSatEncoding::AddSmallLoops()
     // Loops round one square between cell centres or two: these are the
     // separate loops a candidate holds most often, and cutting them one by
     // one would take many rounds.
-    for (int i = 0; i + 1 < rows; ++i) {
+    for (int i = 0; i + 1 < rows && !Stop(); ++i) {
         for (int j = 0; j + 1 < cols; ++j) {
             block(i, j, 2, 2);
             if (j + 2 < cols) block(i, j, 2, 3);
             if (i + 2 < rows) block(i, j, 3, 2);
         }
     }
-}
-
-void TSatEncoding::Add(const std::vector<int>& clause)
-{
-    for (int lit : clause) {
-        if (lit == kTrue) return;
-    }
-    for (int lit : clause) {
-        if (lit != kFalse) Solver.add(lit);
-    }
-    Solver.add(0);
 }
 
 std::vector<std::vector<int>> TSatEncoding::Counter(const std::vector<int>& line, int length, int top)
@@ -187,7 +204,7 @@ void TSatEncoding::AddLines()
             Add({-atLeast[static_cast<size_t>(m)][static_cast<size_t>(number) + 1]});
         }
     };
-    for (int i = 0; i < rows; ++i) {
+    for (int i = 0; i < rows && !Stop(); ++i) {
         std::vector<int> fromLeft, fromRight;
         std::vector<std::pair<int, int>> left, right;
         for (int j = 0; j < cols; ++j) {
@@ -201,7 +218,7 @@ void TSatEncoding::AddLines()
         line(fromLeft, left);
         line(fromRight, right);
     }
-    for (int j = 0; j < cols; ++j) {
+    for (int j = 0; j < cols && !Stop(); ++j) {
         std::vector<int> fromTop, fromBottom;
         std::vector<std::pair<int, int>> up, down;
         for (int i = 0; i < rows; ++i) {

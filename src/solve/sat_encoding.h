@@ -14,6 +14,8 @@
 // 2 x 3 or 3 x 2 block of cells are ruled out from the start wherever the
 // board has room for a loop outside the block.
 
+#include <atomic>
+#include <initializer_list>
 #include <vector>
 
 #include "solve/puzzle.h"
@@ -30,8 +32,12 @@ public:
     static constexpr int kTrue = 1;
     static constexpr int kFalse = -1;
 
-    // Adds the clauses to `solver`, which must be fresh.
-    TSatEncoding(const TPuzzle& puzzle, CaDiCaL::Solver& solver);
+    // Adds the clauses to `solver`, which must be fresh. A cancel request
+    // stops it part way (see Stopped).
+    TSatEncoding(const TPuzzle& puzzle, CaDiCaL::Solver& solver, const std::atomic<bool>* cancel = nullptr);
+
+    // A cancel request cut the clauses short: the solver holds only some.
+    bool Stopped() const { return StoppedEarly; }
 
     const TSatGrid& Grid() const { return Layout; }
     bool Plain(int cell) const { return GreenLit[static_cast<size_t>(cell)] != kFalse; }
@@ -42,17 +48,24 @@ public:
 
     int NewVar() { return ++Vars; }
     // Adds a clause; true constants drop it, false constants drop out of it.
-    void Add(const std::vector<int>& clause);
+    void Add(const int* begin, const int* end);
+    void Add(std::initializer_list<int> clause) { Add(clause.begin(), clause.end()); }
+    void Add(const std::vector<int>& clause) { Add(clause.data(), clause.data() + clause.size()); }
 
 private:
     // Literals "at least t greens among the first m cells of `line`" for
     // m = 0..length and t = 0..top (a cell of the line may be kFalse).
     std::vector<std::vector<int>> Counter(const std::vector<int>& line, int length, int top);
+    bool Stop();
+    void AddSquares();
+    void AddDegrees();
     void AddSmallLoops();
     void AddLines();
 
     const TPuzzle& Puzzle;
     CaDiCaL::Solver& Solver;
+    const std::atomic<bool>* Cancel;
+    bool StoppedEarly = false;
     TSatGrid Layout;
     int Vars = 0;
     std::vector<int> GreenLit;

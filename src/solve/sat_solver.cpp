@@ -108,12 +108,18 @@ TSolveResult SolvePuzzleSat(const TPuzzle& puzzle, const TSolveOptions& options,
     // the last one, so the cuts pile up where they are needed.
     counts.Stabilizing = sat.set("stabilizeonly", 1);
     sat.set("quiet", 1);
+    // Ask the terminator at every chance, not every tenth: it is one load.
+    sat.set("terminateint", 1);
     TCancelPoll poll(options.Cancel);
     sat.connect_terminator(&poll);
     TConflictCount conflicts;
     sat.connect_learner(&conflicts);
 
-    TSatEncoding encoding(puzzle, sat);
+    TSatEncoding encoding(puzzle, sat, options.Cancel);
+    if (encoding.Stopped()) {
+        result.Complete = false;
+        return result;
+    }
     const TSatGrid& grid = encoding.Grid();
     std::vector<uint8_t> on(static_cast<size_t>(grid.EdgeCount()), 0);
     while (result.Count < cap) {
