@@ -4,7 +4,11 @@
 // (share 0). Each benchmark solves every board of one size and share once,
 // with one engine: the depth-first search, the SAT engine or the race of
 // both. Every solve is stopped after 20 s; "no_answer" counts the boards
-// that got none. Times are per board: median and worst.
+// that got none. Times are per board, median and worst: wall time (_ms)
+// and the processor time of all the program's threads (_cpu_ms). On a
+// machine shared with other work the wall time grows with the load
+// ("load1", the load average at the start); the processor time of a single
+// engine is what its wall time would be on an idle machine.
 //
 // The cancel benchmarks measure how long an engine takes to return after a
 // cancel request, on boards where it is still busy.
@@ -16,6 +20,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -108,13 +113,23 @@ struct TRun {
     TSolveResult Result;
     TRaceWinner Winner = TRaceWinner::None;
     double Ms = 0;
+    double CpuMs = 0;
 };
+
+// Processor time of the whole program (every thread), in milliseconds.
+double CpuNow()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
+}
 
 TRun RunEngine(TEngine engine, const TPuzzle& board, const std::atomic<bool>* cancel)
 {
     TSolveOptions options;
     options.Cancel = cancel;
     TRun run;
+    const double cpu = CpuNow();
     const auto start = std::chrono::steady_clock::now();
     if (engine == TEngine::Search) run.Result = SolvePuzzle(board, options);
     else if (engine == TEngine::Sat) run.Result = SolvePuzzleSat(board, options);
@@ -124,6 +139,7 @@ TRun RunEngine(TEngine engine, const TPuzzle& board, const std::atomic<bool>* ca
         run.Winner = race.Winner;
     }
     run.Ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    run.CpuMs = CpuNow() - cpu;
     return run;
 }
 
@@ -168,13 +184,14 @@ void BM_NearUnique(benchmark::State& state, TEngine engine, int rows, int cols, 
         state.SkipWithError("no problems of this size");
         return;
     }
-    std::vector<double> times;
+    std::vector<double> times, cpuTimes;
     int noAnswer = 0, several = 0, satWins = 0;
     const double load = LoadAverage();
     for (auto _ : state) {
         for (size_t k = 0; k < boards.size(); ++k) {
             const TRun run = RunLimited(engine, boards[k]);
             times.push_back(run.Ms);
+            cpuTimes.push_back(run.CpuMs);
             satWins += run.Winner == TRaceWinner::Sat;
             if (!run.Result.Complete) {
                 ++noAnswer;
@@ -191,9 +208,12 @@ void BM_NearUnique(benchmark::State& state, TEngine engine, int rows, int cols, 
         }
     }
     std::sort(times.begin(), times.end());
+    std::sort(cpuTimes.begin(), cpuTimes.end());
     state.counters["boards"] = static_cast<double>(boards.size());
     state.counters["median_ms"] = times[times.size() / 2];
     state.counters["worst_ms"] = times.back();
+    state.counters["median_cpu_ms"] = cpuTimes[cpuTimes.size() / 2];
+    state.counters["worst_cpu_ms"] = cpuTimes.back();
     state.counters["no_answer"] = noAnswer;
     state.counters["several"] = several;
     if (engine == TEngine::Race) state.counters["sat_wins"] = satWins;
