@@ -10,7 +10,7 @@
 #include <functional>
 #include <random>
 
-#include "solve/generator.h"
+#include "compose/generator.h"
 #include "solve/sat_loops.h"
 #include "solve/sat_solver.h"
 #include "solve/solver.h"
