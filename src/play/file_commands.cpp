@@ -49,6 +49,8 @@ void TGame::RadioGroupSizeClick(int item)
     // board.
     TraceTop = 0;
     UndoCount = 0;
+    RedoList.clear();
+    ClearHighlight();
     Board.PathCount = 0;
     Board.GreenCount = 0;
     Host.SetControlVisible(TControl::RadioGroupKosuu, false);
@@ -73,6 +75,7 @@ bool TGame::OpenProblemFile(const std::string& path, bool withProgress)
         return false;
     }
     MemoMondai = std::move(lines);
+    CheckUsed = HintUsed = false;
     LoadRecords();
     const TReplayReport report = ReadProblem(withProgress);
     SetProblemName(path);
