@@ -87,17 +87,20 @@ bool RunAside(QWidget* parent, Answer& answer, Work work)
     progress.hide();
     QEventLoop loop;
     QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&cancel] { cancel = true; });
-    QTimer::singleShot(kQuietMilliseconds, &loop, [&] {
-        if (!done) progress.show();
-    });
+    QTimer::singleShot(kQuietMilliseconds, &loop, &QEventLoop::quit);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::thread worker([&] {
         answer = work(&cancel);
         done = true;
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
-    // Input waits while the answer is worked out: it is about this board.
+    // Input waits while the answer is worked out, since it is about this
+    // board; after a moment the modal box takes it, with 中止.
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!done) {
+        progress.show();
+        loop.exec();
+    }
     worker.join();
     QApplication::restoreOverrideCursor();
     progress.hide();
