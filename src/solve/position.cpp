@@ -257,12 +257,20 @@ TForcedFact FindForcedFact(const TPuzzle& puzzle, const TPosition& position, con
         fact.Cancelled = true;
         return fact;
     }
-    // The whole propagation: the global tests and its own look-ahead.
+    // The whole propagation: the global tests and its own look-ahead; then
+    // one trial of a cell under all of it.
     {
         TSearchState deeper = state;
-        if (deeper.Propagate() && TFactScan(deeper, position).Find(fact)) {
-            fact.Level = 3;
-            return fact;
+        if (deeper.Propagate()) {
+            if (TFactScan(deeper, position).Find(fact)) {
+                fact.Level = 3;
+                return fact;
+            }
+            int cursor = deeper.Rows * deeper.Cols - 1;  // the scan starts at the first cell
+            if (deeper.ProbeDeep(cursor, cancel) == 1 && TFactScan(deeper, position).Find(fact)) {
+                fact.Level = 3;
+                return fact;
+            }
         }
     }
     // The solutions: a value every completion shares. With one completion

@@ -57,7 +57,7 @@ struct TForcedFact {
     int Row = 0;  // doubled grid: the cell or the edge
     int Col = 0;
     // How it was found: 1 the local rules, 2 one trial under them, 3 the
-    // whole propagation, 4 the solutions themselves.
+    // whole propagation and a trial under it, 4 the solutions themselves.
     int Level = 0;
 };
 
