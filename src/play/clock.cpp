@@ -39,6 +39,7 @@ void TGame::ButtonStartClick()
     Board.CollectClues();
     Board.BuildClueLinks();
     TraceTop = 0;
+    CheckUsed = HintUsed = false;
     const int inconsistent = ResetPlay();
     Host.Painter().DrawBoard();
     if (inconsistent > 0) ReportInconsistentClues(inconsistent);

@@ -57,11 +57,15 @@ void TGame::CheckSolved()
 void TGame::RunSuccessSteps()
 {
     Host.SetTimerEnabled(false);
-    Host.ShowCongratulation("　　お　め　で　と　う　　");
+    const std::string congratulation = "　　お　め　で　と　う　　";
+    // A board solved with help sets no record and writes no answer.
+    if (HintUsed) Host.ShowCongratulation(congratulation + "\n（ヒントを使ったので記録はつきません）");
+    else if (CheckUsed) Host.ShowCongratulation(congratulation + "\n（確認を使ったので記録はつきません）");
+    else Host.ShowCongratulation(congratulation);
     SetButtonStates(Buttons::kFinished);
     PlayState = PlayStates::kStopped;
     Host.SetShowHint(true);
-    StoreRecord();
+    if (!HintUsed && !CheckUsed) StoreRecord();
 }
 
 void TGame::ShowFinishedState()

@@ -57,6 +57,8 @@ void TGame::RadioGroupSizeClick(int item)
     // board.
     TraceTop = 0;
     UndoCount = 0;
+    RedoList.clear();
+    ClearHighlight();
     Board.PathCount = 0;
     Board.GreenCount = 0;
     Host.SetControlVisible(TControl::RadioGroupKosuu, false);
@@ -81,6 +83,7 @@ bool TGame::OpenProblemFile(const std::string& path, bool withProgress)
         return false;
     }
     TakeProblemFile(std::move(file));
+    CheckUsed = HintUsed = false;
     LoadRecords();
     const TReplayReport report = ReadProblem(withProgress);
     SetProblemName(path);

@@ -12,6 +12,7 @@
 #include "model/board.h"
 #include "model/move.h"
 #include "play/game_host.h"
+#include "play/help.h"
 #include "play/play_state.h"
 #include "files/problem_file.h"
 #include "files/record_line.h"
@@ -147,6 +148,25 @@ public:
     // ---- undo (undo.cpp) ----
     void PushUndo(int r, int c, bool right);
     void ButtonUndoClick();
+    // Makes the newest undone move again, exactly as it was first made.
+    void ButtonRedoClick();
+    // Moves undone and not made again, the newest undone last. A new move,
+    // a start and a load drop them.
+    std::vector<TUndoEntry> RedoList;
+
+    // ---- the player's help (help_commands.cpp) ----
+    // A copy of what the answers are worked out from.
+    THelpQuestion HelpQuestion() const;
+    // Work the answer out here and show it (the window works it out on a
+    // thread of its own and calls the Show functions).
+    void ButtonCheckProgressClick();
+    void ButtonHintClick();
+    // Nothing when the answer was cancelled.
+    void ShowProgressAnswer(const TProgressAnswer& answer);
+    void ShowHintAnswer(const THintAnswer& answer);
+    // 確認 or ヒント was used in this game: its solve sets no record.
+    bool CheckUsed = false;
+    bool HintUsed = false;
 
     // ---- completion check and tracer (completion.cpp, trace.cpp) ----
     void CheckSolved();
@@ -178,6 +198,12 @@ private:
     bool DeferSuccess = false;     // CheckSolved records success instead of acting on it
     bool DeferredSolved = false;
     bool RecordsUnreadable = false;  // the record file exists but could not be read
+    bool Redoing = false;          // ApplyMove is making an undone move again
+    uint16_t ButtonSet = 0;        // the last button set shown
+    bool Highlighted = false;      // the board shows a help mark
+
+    void UpdateRedoButton();
+    void ClearHighlight();
 
     enum class TRecordFileState { Read, Missing, Unreadable };
     // Reads the working folder's record file into MemoRecord; the list held

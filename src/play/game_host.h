@@ -46,6 +46,13 @@ public:
     // doubled grid, wherever the view shows it.
     virtual void MovePointerToElement(int r, int c) = 0;
     virtual void CloseWindow() = 0;
+    // The player's help commands beside undo: redo, and the check and hint.
+    // Outside the numbered button sets.
+    virtual void SetRedoEnabled(bool enabled) = 0;
+    virtual void SetHelpEnabled(bool enabled) = 0;
+    // Marks element (r, c) of the doubled grid over the board's painting;
+    // r = 0 takes the mark away.
+    virtual void ShowHighlight(int r, int c) = 0;
 
     // Messages. AskYesCancel is the warning box with Yes and Cancel; true for Yes.
     virtual bool AskYesCancel(const std::string& text) = 0;
@@ -81,6 +88,9 @@ public:
     void ShowClueChoice(int, int) override {}
     void MovePointerToElement(int, int) override {}
     void CloseWindow() override {}
+    void SetRedoEnabled(bool) override {}
+    void SetHelpEnabled(bool) override {}
+    void ShowHighlight(int, int) override {}
     bool AskYesCancel(const std::string&) override { return false; }
     void ShowCongratulation(const std::string&) override {}
     void ShowMessage(const std::string&) override {}

@@ -5,6 +5,10 @@
 void TGame::SetButtonStates(uint16_t set)
 {
     for (int k = 0; k < Buttons::kCount; ++k) Host.SetButtonEnabled(k, (set & Buttons::Bit(k)) != 0);
+    // The help is for a running game: the set of a running clock.
+    ButtonSet = set;
+    Host.SetHelpEnabled(set == Buttons::kPlaying);
+    UpdateRedoButton();
 }
 
 void TGame::RadioGroupMenuClick(int item)

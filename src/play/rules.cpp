@@ -207,6 +207,9 @@ int TGame::ResetPlay()
         }
     }
     UndoCount = 0;
+    RedoList.clear();
+    UpdateRedoButton();
+    ClearHighlight();
     Board.GreenCount = 0;
     Board.PathCount = 0;
     ShowClockText(BaseSeconds);

@@ -6,6 +6,11 @@
 void TGame::PushUndo(int r, int c, bool right)
 {
     ++UndoCount;
+    if (!UndoReplay && !Redoing && !Replaying) {
+        RedoList.clear();
+        UpdateRedoButton();
+    }
+    ClearHighlight();
     UndoStack[UndoCount] = TUndoEntry{static_cast<int16_t>(r), static_cast<int16_t>(c), static_cast<uint8_t>(right ? 1 : 0)};
     Host.SetButtonEnabled(Buttons::kUndo, true);
 }
@@ -27,6 +32,8 @@ void TGame::ButtonUndoClick()
         DeferSuccess = false;
         if (UndoCount == before + 1) {
             UndoCount -= 2;
+            RedoList.push_back(entry);
+            UpdateRedoButton();
         } else {
             // The click could not be taken back; keep the entry so the stack
             // still replays to the board shown.
@@ -37,4 +44,36 @@ void TGame::ButtonUndoClick()
         if (DeferredSolved) RunSuccessSteps();
     }
     Host.SetKeyPreview(true);
+}
+
+void TGame::ButtonRedoClick()
+{
+    if (PlayState == PlayStates::kPlaying && !RedoList.empty()) {
+        const TUndoEntry entry = RedoList.back();
+        const uint32_t before = UndoCount;
+        Redoing = true;
+        ApplyMove(entry.Row, entry.Col, entry.Button == 1);
+        Redoing = false;
+        if (UndoCount == before + 1) {
+            RedoList.pop_back();
+        } else {
+            // The board no longer takes it; what was undone is gone.
+            RedoList.clear();
+            Host.Beep();
+        }
+        UpdateRedoButton();
+    }
+    Host.SetKeyPreview(true);
+}
+
+void TGame::UpdateRedoButton()
+{
+    Host.SetRedoEnabled(ButtonSet == Buttons::kPlaying && !RedoList.empty());
+}
+
+void TGame::ClearHighlight()
+{
+    if (!Highlighted) return;
+    Highlighted = false;
+    Host.ShowHighlight(0, 0);
 }

@@ -18,6 +18,8 @@ int RunRewrite(const TArgs& args);
 int RunRender(const TArgs& args);
 int RunSolve(const TArgs& args);
 int RunGenerate(const TArgs& args);
+int RunProgress(const TArgs& args);
+int RunHint(const TArgs& args);
 
 // Prints the usage text to standard error and returns kUsage.
 int UsageError(const std::string& why);

@@ -16,6 +16,10 @@ const char kUsage[] =
     "  solve FILE [--answer OUT]          count the solutions (0, 1, 2 = two or more)\n"
     "  generate --rows R --cols C [--seed N] --out FILE\n"
     "                                     write a new problem with exactly one solution\n"
+    "  progress GAME                      can the game still be completed? (right yes, or\n"
+    "                                     right no and wrong-from K, the first wrong move)\n"
+    "  hint GAME                          one cell or edge the rules decide next\n"
+    "                                     (hint ROW COL green|loop|segment|no-segment)\n"
     "  --help                             print this text\n"
     "  --version                          print the program's name and version\n";
 }  // namespace
@@ -37,6 +41,8 @@ int main(int argc, char** argv)
     if (command == "render") return RunRender(args);
     if (command == "solve") return RunSolve(args);
     if (command == "generate") return RunGenerate(args);
+    if (command == "progress") return RunProgress(args);
+    if (command == "hint") return RunHint(args);
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
         return ToolExit::kOk;

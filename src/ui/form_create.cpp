@@ -232,6 +232,7 @@ void TFormMain::BuildPlayPanel()
     PanelTime->setAlignment(Qt::AlignCenter);
     PanelTime->setFont(GothicFont(16, true));
     SetColors(PanelTime, kColorBtnFace, Qt::red);
+    BuildHelpButtons();
     PanelPuzzle->hide();
 }
 

@@ -91,6 +91,7 @@ void TFormMain::BoardMouseUp(const TPointerEvent& event)
 
 void TFormMain::FormKeyDown(int qtKey, Qt::KeyboardModifiers modifiers)
 {
+    if (HelpKeyDown(qtKey, modifiers)) return;
     const std::optional<TPanStep> step = ArrowKeyStep(qtKey, modifiers & Qt::ShiftModifier);
     if (!step || !BoardView) return;
     BoardView->CenterViewOn(BoardView->ViewCenterX + step->Dx, BoardView->ViewCenterY + step->Dy);

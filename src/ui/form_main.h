@@ -7,6 +7,7 @@
 //   form_host.cpp        what the game asks of the window
 //   form_input.cpp       pointer and keyboard on the board
 //   solution_check.cpp   the editor's "check the solutions" button
+//   help_buttons.cpp     the player's redo, check and hint, and their board mark
 
 #include <QWidget>
 
@@ -67,6 +68,11 @@ public:
     QPushButton* ButtonPause = nullptr;
     QPushButton* ButtonSaveAll = nullptr;
     QLabel* PanelTime = nullptr;
+    // The player's help, outside the numbered buttons.
+    QPushButton* ButtonRedo = nullptr;
+    QPushButton* ButtonCheckProgress = nullptr;
+    QPushButton* ButtonHint = nullptr;
+    QWidget* HighlightOverlay = nullptr;  // made with the first mark
     TRadioGroup* RadioGroupSize = nullptr;
     QFrame* PanelClose = nullptr;
     QPushButton* ButtonSetsumei = nullptr;
@@ -106,6 +112,10 @@ public:
     void ButtonSetsumeiMouseDown();
     void ButtonSetsumeiMouseUp();
     void ButtonCheckSolutionsClick();
+    void ButtonCheckProgressClick();
+    void ButtonHintClick();
+    // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z in play; false for other keys.
+    bool HelpKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
     void TrackBarUnitChange();
     void ScrollBarTateScroll();
 
@@ -124,6 +134,9 @@ public:
     void ShowClueChoice(int i, int j) override;
     void MovePointerToElement(int r, int c) override;
     void CloseWindow() override;
+    void SetRedoEnabled(bool enabled) override;
+    void SetHelpEnabled(bool enabled) override;
+    void ShowHighlight(int r, int c) override;
     bool AskYesCancel(const std::string& text) override;
     void ShowCongratulation(const std::string& text) override;
     void ShowMessage(const std::string& text) override;
@@ -151,6 +164,7 @@ private:
     void BuildEditPanel();
     void BuildPlayPanel();
     void BuildClosePanel();
+    void BuildHelpButtons();
     void InitStateButtons();
     void ArrangeControls();
     void CreateBoardView();

@@ -12,6 +12,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "play/game.h"
@@ -62,6 +63,11 @@ public:
     void ShowClueChoice(int i, int j) override { Calls.push_back("ShowClueChoice " + Pos(i, j)); }
     void MovePointerToElement(int r, int c) override { Calls.push_back("Pointer " + Pos(r, c)); }
     void CloseWindow() override { Closed = true; }
+    void SetRedoEnabled(bool enabled) override { RedoEnabled = enabled; }
+    void SetHelpEnabled(bool enabled) override { HelpEnabled = enabled; }
+    void ShowHighlight(int r, int c) override { Highlight = {r, c}; }
+    bool RedoEnabled = false, HelpEnabled = false;
+    std::pair<int, int> Highlight{0, 0};
     bool AskYesCancel(const std::string& text) override
     {
         Questions.push_back(text);
