@@ -18,7 +18,7 @@ bool LoadForHelp(TGame& game, const std::string& path)
         return false;
     }
     if (result.SkippedMoves > 0) {
-        std::fprintf(stderr, "note: %d stored moves could not be applied and were skipped\n", result.SkippedMoves);
+        std::fprintf(stderr, "note: %lld stored moves could not be applied and were skipped\n", static_cast<long long>(result.SkippedMoves));
     }
     return true;
 }
