@@ -14,42 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "kept_problems.h"
 #include "play/game.h"
 #include "play/help.h"
 #include "solve/solver.h"
 
 namespace {
-
-std::string ProblemFolder()
-{
-    const std::string here = __FILE__;
-    return here.substr(0, here.rfind('/')) + "/problems";
-}
-
-std::vector<std::string> ReadLines(const std::string& path)
-{
-    std::ifstream in(path);
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::vector<std::string> ProblemFiles(int rows, int cols)
-{
-    const std::string prefix = "p_" + std::to_string(rows) + "x" + std::to_string(cols) + "_";
-    std::vector<std::string> names;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(ProblemFolder(), error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind(prefix, 0) == 0) names.push_back(entry.path().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // A game of the problem with part of its solution played: the green cells
 // first, then the loop, as a player might; wrong: the first green cell not
@@ -57,10 +27,10 @@ std::vector<std::string> ProblemFiles(int rows, int cols)
 std::vector<THelpQuestion> Games(int rows, int cols)
 {
     std::vector<THelpQuestion> games;
-    for (const std::string& file : ProblemFiles(rows, cols)) {
+    for (const std::string& file : KeptProblemFiles(rows, cols)) {
         TQuietHost host;
         TGame game(host);
-        game.MemoMondai = ReadLines(file);
+        game.MemoMondai = ReadKeptLines(file);
         game.ReadProblem(false);
         const TSolveResult solved = SolveBoard(game.Board);
         if (solved.Count < 1) continue;

@@ -34,6 +34,7 @@
 #include <tuple>
 #include <vector>
 
+#include "kept_problems.h"
 #include "solve/race.h"
 #include "solve/sat_solver.h"
 #include "solve/solver.h"
@@ -43,43 +44,13 @@ namespace {
 constexpr std::chrono::seconds kTimeLimit{20};
 constexpr int kProblemsPerSize = 4;
 
-std::string ProblemFolder()
-{
-    const std::string here = __FILE__;
-    return here.substr(0, here.rfind('/')) + "/problems";
-}
-
-std::vector<std::string> ReadRows(const std::string& path)
-{
-    std::ifstream in(path);
-    std::vector<std::string> rows;
-    std::string line;
-    bool header = true;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (header) {
-            header = false;
-            continue;
-        }
-        rows.push_back(line);
-    }
-    return rows;
-}
-
 // The first kProblemsPerSize problems p_RxC_*.txt of the folder, in name order.
 std::vector<TPuzzle> Problems(int rows, int cols)
 {
-    const std::string prefix = "p_" + std::to_string(rows) + "x" + std::to_string(cols) + "_";
-    std::vector<std::string> names;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(ProblemFolder(), error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind(prefix, 0) == 0) names.push_back(entry.path().string());
-    }
-    std::sort(names.begin(), names.end());
+    std::vector<std::string> names = KeptProblemFiles(rows, cols);
     if (names.size() > static_cast<size_t>(kProblemsPerSize)) names.resize(kProblemsPerSize);
     std::vector<TPuzzle> problems;
-    for (const std::string& name : names) problems.push_back(PuzzleFromRows(ReadRows(name)));
+    for (const std::string& name : names) problems.push_back(ReadKeptPuzzle(name));
     return problems;
 }
 

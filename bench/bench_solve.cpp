@@ -13,46 +13,16 @@
 #include <vector>
 
 #include "files/sample_problem.h"
+#include "kept_problems.h"
 #include "solve/solver.h"
 
 namespace {
 
-std::string ProblemFolder()
-{
-    const std::string here = __FILE__;
-    return here.substr(0, here.rfind('/')) + "/problems";
-}
-
-std::vector<std::string> ReadRows(const std::string& path)
-{
-    std::ifstream in(path);
-    std::vector<std::string> rows;
-    std::string line;
-    bool header = true;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (header) {
-            header = false;
-            continue;
-        }
-        rows.push_back(line);
-    }
-    return rows;
-}
-
 // The problems p_RxC_*.txt of the folder, in name order.
 std::vector<TPuzzle> Problems(int rows, int cols)
 {
-    const std::string prefix = "p_" + std::to_string(rows) + "x" + std::to_string(cols) + "_";
-    std::vector<std::string> names;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(ProblemFolder(), error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind(prefix, 0) == 0) names.push_back(entry.path().string());
-    }
-    std::sort(names.begin(), names.end());
     std::vector<TPuzzle> problems;
-    for (const std::string& name : names) problems.push_back(PuzzleFromRows(ReadRows(name)));
+    for (const std::string& name : KeptProblemFiles(rows, cols)) problems.push_back(ReadKeptPuzzle(name));
     return problems;
 }
 
