@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/int_rule.h"
 #include "files/problem_file.h"
 #include "files/problem_text.h"
 #include "files/record_line.h"
@@ -141,8 +142,15 @@ void CheckGameFile(const uint8_t* data, size_t size)
     const TReadGame first = ReadAsOpenDoes(0, std::string_view(reinterpret_cast<const char*>(data), size));
     if (!first.Game) return;
     TGame& game = *first.Game;
-    REQUIRE(first.Report.Skipped >= 0);
     REQUIRE(game.UndoCount <= static_cast<uint32_t>(TGame::kMaxMoves));
+    // Every move the file states is either on the board's history or
+    // counted as skipped.
+    int64_t stated = 0;
+    if (first.HadProgress) {
+        const std::string& progress = game.MemoMondai[static_cast<size_t>(game.Board.Rows) + 1];
+        stated = std::max<int64_t>(0, TIntReader(progress).Next());
+    }
+    REQUIRE(first.Report.Skipped + static_cast<int64_t>(game.UndoCount) == stated);
     CheckBoardInvariants(game.Board);
 
     const bool solved = game.IsSolved();
