@@ -1,7 +1,9 @@
 // Problems close to unique, as a composer meets them while placing clues:
-// the kept unique problems of bench/problems with 5 %, 20 % or 50 % of their
-// clues taken away (fixed seeds), and the unique problems themselves
-// (share 0). Each benchmark solves every board of one size and share once,
+// the first four kept unique problems of each size in bench/problems with
+// 5 %, 20 % or 50 % of their clues taken away (a shuffle seeded with
+// 1000 * share + problem index), and the unique problems themselves
+// (share 0). A clue taken away leaves a plain cell, which may also leave a
+// board without any solution. Each benchmark solves every board of one size and share once,
 // with one engine: the depth-first search, the SAT engine or the race of
 // both. Every solve is stopped after 20 s; "no_answer" counts the boards
 // that got none. Times are per board, median and worst: wall time (_ms)

@@ -102,6 +102,9 @@ TSolveResult SolvePuzzleSat(const TPuzzle& puzzle, const TSolveOptions& options,
     if (puzzle.Rows <= 0 || puzzle.Cols <= 0) return result;
     const int cap = std::max(1, options.Cap);
 
+    // Declared before the solver, which refers to them until it is gone.
+    TCancelPoll poll(options.Cancel);
+    TConflictCount conflicts;
     CaDiCaL::Solver sat;
     // Staying in the stable mode (long runs between restarts, target
     // phases) suits these problems: each round's candidate stays close to
@@ -110,9 +113,7 @@ TSolveResult SolvePuzzleSat(const TPuzzle& puzzle, const TSolveOptions& options,
     sat.set("quiet", 1);
     // Ask the terminator at every chance, not every tenth: it is one load.
     sat.set("terminateint", 1);
-    TCancelPoll poll(options.Cancel);
     sat.connect_terminator(&poll);
-    TConflictCount conflicts;
     sat.connect_learner(&conflicts);
 
     TSatEncoding encoding(puzzle, sat, options.Cancel);
