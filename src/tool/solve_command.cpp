@@ -71,43 +71,70 @@ std::vector<std::pair<int, int>> Differences(const TSolution& a, const TSolution
 // A few seconds in all for narrowing down the clues that clash: past that
 // the search is cancelled and the clues not yet decided stay in the set.
 constexpr auto kClashBudget = std::chrono::seconds(4);
+constexpr auto kCheckBudget = std::chrono::milliseconds(400);
 
-// Drops the clues one by one, keeping each drop after which the board still
-// has no solution; what is left has no solution on its own. Returns the
-// clue cells kept, 0-based (row, col).
+// Drops clues, keeping each drop after which the board still has no
+// solution; what is left has no solution on its own. Large groups go first
+// (half of the clues, then quarters, ...) so that a board of hundreds of
+// clues with one bad corner narrows down within the budget; the last round
+// tries the clues one by one. Returns the clue cells kept, 0-based.
 std::vector<std::pair<int, int>> ClashingClues(const TPuzzle& puzzle)
 {
+    // One check may take at most kCheckBudget: a board that still has
+    // solutions can take long to show one, and a clue group whose drop
+    // cannot be decided in time is simply kept.
+    using TClock = std::chrono::steady_clock;
     std::atomic<bool> cancel{false};
+    std::atomic<bool> over{false};
     std::atomic<bool> done{false};
+    std::atomic<TClock::rep> checkDeadline{TClock::now().time_since_epoch().count()};
     std::thread watchdog([&] {
-        const auto deadline = std::chrono::steady_clock::now() + kClashBudget;
-        while (!done && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        const auto deadline = TClock::now() + kClashBudget;
+        while (!done) {
+            const auto now = TClock::now();
+            if (now >= deadline) {
+                over = true;
+                cancel = true;
+                break;
+            }
+            if (now.time_since_epoch().count() >= checkDeadline) cancel = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
-        cancel = true;
     });
-    TPuzzle kept = puzzle;
+    std::vector<std::pair<int, int>> kept;
+    for (int r = 0; r < puzzle.Rows; ++r) {
+        for (int c = 0; c < puzzle.Cols; ++c) {
+            if (puzzle.At(r, c).Clue) kept.emplace_back(r, c);
+        }
+    }
     TSolveOptions options;
     options.Cap = 1;
     options.Cancel = &cancel;
-    for (int r = 0; r < puzzle.Rows && !cancel; ++r) {
-        for (int c = 0; c < puzzle.Cols && !cancel; ++c) {
-            if (!kept.At(r, c).Clue) continue;
-            TPuzzle without = kept;
-            without.At(r, c) = TPuzzleCell();
+    for (size_t chunk = std::max<size_t>(1, kept.size() / 2);; chunk = std::max<size_t>(1, chunk / 2)) {
+        for (size_t start = 0; start < kept.size() && !over;) {
+            const size_t end = std::min(kept.size(), start + chunk);
+            TPuzzle without(puzzle.Rows, puzzle.Cols);
+            for (size_t k = 0; k < kept.size(); ++k) {
+                if (k < start || k >= end) without.At(kept[k].first, kept[k].second) = puzzle.At(kept[k].first, kept[k].second);
+            }
+            checkDeadline = (TClock::now() + kCheckBudget).time_since_epoch().count();
+            cancel = over.load();
             const TSolveResult result = SolvePuzzleRace(without, options);
-            if (result.Complete && result.Count == 0) kept = without;
+            if (result.Complete && result.Count == 0) {
+                kept.erase(kept.begin() + static_cast<std::ptrdiff_t>(start), kept.begin() + static_cast<std::ptrdiff_t>(end));
+            } else {
+                start = end;
+            }
         }
+        if (chunk == 1 || over) break;
     }
     done = true;
     watchdog.join();
-    std::vector<std::pair<int, int>> out;
-    for (int r = 0; r < kept.Rows; ++r) {
-        for (int c = 0; c < kept.Cols; ++c) {
-            if (kept.At(r, c).Clue) out.emplace_back(r, c);
-        }
+    for (auto& [row, col] : kept) {
+        row = 2 * row + 1;
+        col = 2 * col + 1;
     }
-    return out;
+    return kept;
 }
 
 bool ParseInt(const std::string& text, int low, int high, int& value)
@@ -155,7 +182,7 @@ int RunSolve(const TArgs& args)
             std::printf("differ %d %d\n", row, col);
         }
     } else if (explain && result.Count == 0 && result.Complete) {
-        for (const auto& [row, col] : ClashingClues(puzzle)) std::printf("clash %d %d\n", 2 * row + 1, 2 * col + 1);
+        for (const auto& [row, col] : ClashingClues(puzzle)) std::printf("clash %d %d\n", row, col);
     }
     std::fflush(stdout);
     if (!answer.empty() && result.Count > 0) {
