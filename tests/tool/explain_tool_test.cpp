@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "solve/puzzle.h"
+#include "solve/race.h"
 #include "solve/solver.h"
 #include "tool_runner.h"
 
@@ -106,4 +107,31 @@ TEST(ExplainTool, ClashingCluesHaveNoSolutionOnTheirOwn)
     }
     EXPECT_EQ(SolvePuzzle(only).Count, 0);
     EXPECT_LT(listed.size(), 3u) << run.Out;
+
+    // A large problem spoiled by one clue: hundreds of clues narrow down
+    // to a set far smaller, still without a solution, within the budget.
+    std::string big = ReadWholeFile(std::string(QUILORN_SOURCE_DIR) + "/bench/problems/p_50x64_05.txt");
+    const size_t first = big.find("\r\n") + 2;
+    ASSERT_GT(big.size(), first + 2);
+    big.replace(first, 2, "d9");
+    WriteWholeFile(folder + "/big.txt", big);
+    const TToolRun bigRun = RunTool("solve big.txt --explain", folder);
+    ASSERT_EQ(bigRun.Out.rfind("solutions 0\n", 0), 0u) << bigRun.Out;
+    const TPlaces bigListed = Listed(bigRun.Out, "clash");
+    std::vector<std::string> bigRows;
+    for (size_t at = first; at < big.size();) {
+        const size_t end = big.find("\r\n", at);
+        if (end == std::string::npos || end == at) break;
+        bigRows.push_back(big.substr(at, end - at));
+        at = end + 2;
+    }
+    const TPuzzle bigFull = PuzzleFromRows(bigRows);
+    ASSERT_EQ(bigFull.Rows, 50);
+    TPuzzle bigOnly(bigFull.Rows, bigFull.Cols);
+    for (const auto& [row, col] : bigListed) bigOnly.At((row - 1) / 2, (col - 1) / 2) = bigFull.At((row - 1) / 2, (col - 1) / 2);
+    EXPECT_FALSE(bigListed.empty());
+    EXPECT_LT(bigListed.size() * 2, static_cast<size_t>(bigFull.ClueCount())) << bigRun.Out;
+    const TSolveResult again = SolvePuzzleRace(bigOnly);
+    EXPECT_TRUE(again.Complete);
+    EXPECT_EQ(again.Count, 0);
 }
