@@ -77,7 +77,8 @@ constexpr auto kCheckBudget = std::chrono::milliseconds(400);
 // solution; what is left has no solution on its own. Large groups go first
 // (half of the clues, then quarters, ...) so that a board of hundreds of
 // clues with one bad corner narrows down within the budget; the last round
-// tries the clues one by one. Returns the clue cells kept, 0-based.
+// tries the clues one by one. Returns the clue cells kept, in doubled
+// coordinates.
 std::vector<std::pair<int, int>> ClashingClues(const TPuzzle& puzzle)
 {
     // One check may take at most kCheckBudget: a board that still has
