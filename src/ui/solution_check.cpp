@@ -7,6 +7,8 @@
 #include <atomic>
 #include <thread>
 
+#include "solve/puzzle.h"
+#include "solve/race.h"
 #include "solve/solver.h"
 #include "ui/dialogs.h"
 #include "ui/form_main.h"
@@ -34,8 +36,9 @@ void TFormMain::ButtonCheckSolutionsClick()
     QApplication::restoreOverrideCursor();
     if (!result.Complete) {
         // A long search runs beside the window, which stays painted, and
-        // the composer may give it up.
-        const TBoard board = Game.Board;
+        // the composer may give it up. Both engines race: problems close to
+        // unique that keep the depth-first search busy fall to the SAT one.
+        const TPuzzle puzzle = PuzzleFromBoard(Game.Board);
         std::atomic<bool> cancel{false};
         TSolveOptions options;
         options.Cancel = &cancel;
@@ -46,7 +49,7 @@ void TFormMain::ButtonCheckSolutionsClick()
         QEventLoop loop;
         connect(&progress, &QProgressDialog::canceled, &loop, [&cancel] { cancel = true; });
         std::thread worker([&] {
-            result = SolveBoard(board, options);
+            result = SolvePuzzleRace(puzzle, options);
             QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
         });
         progress.show();
