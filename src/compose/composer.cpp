@@ -19,6 +19,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+
+#include "solve/search.h"
 #include <cstdlib>
 
 namespace {
@@ -154,9 +156,9 @@ TSettle TComposer::Settle(const TPuzzle& puzzle, int layer)
 }
 
 // Clue cells with no green neighbour turn green again, one at a time in a
-// random order, wherever reasoning up to the layer still settles the board.
-// The number of clues taken away.
-int TComposer::Thin(int layer)
+// random order, wherever the board is still settled at the grade (up to
+// which layers 1 to 3 reason; 4: one solution). The number taken away.
+int TComposer::Thin(int grade)
 {
     int taken = 0;
     std::vector<int> clues = Design.CellsOf(kDesignClue);
@@ -166,16 +168,42 @@ int TComposer::Thin(int layer)
         if (Design.Kind[static_cast<size_t>(cell)] != kDesignClue || Design.HasGreenNeighbour(cell)) continue;
         Design.Kind[static_cast<size_t>(cell)] = kDesignGreen;
         const TPuzzle puzzle = Design.ToPuzzle();
-        if (NumbersFit(puzzle) && SettleAround(puzzle, cell, layer) != TSettle::Open) {
-            if (Settle(puzzle, layer) == TSettle::Settled) {
-                Hints.swap(Work.Steps);
-                ++taken;
-                continue;
-            }
+        const TSolution intended = Design.ToSolution();
+        if (NumbersFit(puzzle) && (grade == kLayerSearch || SettleAround(puzzle, cell, grade) != TSettle::Open) &&
+            Accepted(puzzle, grade, &intended, nullptr)) {
+            ++taken;
+            continue;
         }
         Design.Kind[static_cast<size_t>(cell)] = kDesignClue;
     }
     return taken;
+}
+
+// Whether the problem has one solution: the reasoning of grade 3 proves
+// most, a search the rest. The search tries the intended solution first,
+// when there is one, so that a rival shows up soon.
+// Whether the problem is settled at the grade; its solution then, and the
+// steps that settled it become the hints of the next check.
+bool TComposer::Accepted(const TPuzzle& puzzle, int grade, const TSolution* intended, TSolution* solution)
+{
+    if (Settle(puzzle, std::min(grade, static_cast<int>(kLayerDeep))) == TSettle::Settled) {
+        if (solution != nullptr) *solution = Work.Solution();
+        Hints.swap(Work.Steps);
+        return true;
+    }
+    if (grade < kLayerSearch) return false;
+    ++Checks;
+    TSearchState state(puzzle);
+    if (!state.Consistent()) return false;
+    TSearchControl control;
+    control.Cap = 2;
+    control.Hint = intended;
+    control.DeepProbe = true;
+    control.Cancel = Options.Cancel;
+    TSolveResult result = RunSearch(state, puzzle, control);
+    if (!result.Complete || result.Count != 1) return false;
+    if (solution != nullptr) *solution = std::move(result.Solutions.front());
+    return true;
 }
 
 // Every clue must be needed as the player sees it: with any one of them
@@ -192,10 +220,10 @@ bool TComposer::KeepNeededOnly()
             if (Cancelled()) return false;
             TPuzzle without = Design.ToPuzzle();
             without.Cells[static_cast<size_t>(cell)] = TPuzzleCell{};
-            if (Settle(without, Layer) != TSettle::Settled) continue;
+            TSolution solution;
+            if (!Accepted(without, Options.Grade, nullptr, &solution)) continue;
             Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
-            Design.Adopt(Work.Solution());
-            Hints.swap(Work.Steps);
+            Design.Adopt(solution);
             taken = true;
         }
         if (!taken) return true;
@@ -203,11 +231,12 @@ bool TComposer::KeepNeededOnly()
     return false;
 }
 
-// A change after which the grade's reasoning still settles the board but
-// the layers below it no longer do: a clue gone (its cell a plain one, the
-// solution the reasoning finds), or a clue turned to another arrow.
+// A change after which the board is still settled at the grade but not
+// by the layers below it: a clue gone (its cell a plain one, the solution
+// the one found), or a clue turned to another arrow.
 bool TComposer::Harden()
 {
+    const int grade = Options.Grade;
     std::vector<int> clues = Design.CellsOf(kDesignClue);
     Random.Shuffle(clues);
     const TPuzzle puzzle = Design.ToPuzzle();
@@ -215,30 +244,19 @@ bool TComposer::Harden()
         if (Cancelled()) return false;
         TPuzzle without = puzzle;
         without.Cells[static_cast<size_t>(cell)] = TPuzzleCell{};
-        if (Settle(without, Layer) == TSettle::Settled) {
-            const TSolution solution = Work.Solution();
-            std::vector<TSearchState::TStep> steps;
-            steps.swap(Work.Steps);
-            if (Settle(without, Layer - 1) != TSettle::Settled) {
-                Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
-                Design.Adopt(solution);
-                Hints.swap(steps);
-                return true;
-            }
+        TSolution solution;
+        if (Settle(without, grade - 1) != TSettle::Settled && Accepted(without, grade, nullptr, &solution)) {
+            Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
+            Design.Adopt(solution);
+            return true;
         }
         const char arrow = Design.Arrow[static_cast<size_t>(cell)];
         for (char other : kDesignArrows) {
             if (other == arrow || Design.CountGreens(cell, other) > Options.MaxNumber) continue;
             Design.Arrow[static_cast<size_t>(cell)] = other;
             const TPuzzle turned = Design.ToPuzzle();
-            if (Settle(turned, Layer) == TSettle::Settled) {
-                std::vector<TSearchState::TStep> steps;
-                steps.swap(Work.Steps);
-                if (Settle(turned, Layer - 1) != TSettle::Settled) {
-                    Hints.swap(steps);
-                    return true;
-                }
-            }
+            const TSolution intended = Design.ToSolution();
+            if (Settle(turned, grade - 1) != TSettle::Settled && Accepted(turned, grade, &intended, nullptr)) return true;
             Design.Arrow[static_cast<size_t>(cell)] = arrow;
         }
     }
@@ -247,24 +265,26 @@ bool TComposer::Harden()
 
 bool TComposer::Compose()
 {
+    const int grade = Options.Grade;
     if (!AimClues() || !FillOpenCells()) return false;
-    // First as few clues as the layers below the grade's allow, then fewer
-    // still as the grade's own allows: the board then needs the grade's
-    // layer, unless what came later lets the lower layers through again;
-    // then they take more away, and so on. Where that ends below the grade,
-    // other orders are tried before the design is given up.
+    // First as few clues as the layers below the grade allow, then fewer
+    // still as the grade allows: the board then needs the grade, unless
+    // what came later lets the lower layers through again; then they take
+    // more away, and so on. Where that ends below the grade, other orders
+    // are tried before the design is given up.
     const TDesign filled = Design;
     for (int order = 0; order < kOrders && !Cancelled(); ++order) {
         Design = filled;
         Hints.clear();
         for (int round = 0; round < kRounds && !Cancelled(); ++round) {
-            if (Layer > kLayerLocal) Thin(Layer - 1);
-            Thin(Layer);
+            // The cheaper layers take most away first.
+            for (int below = grade == kLayerSearch ? kLayerTrial : grade - 1; below >= kLayerLocal && below < grade; ++below) Thin(below);
+            Thin(grade);
             // Where the lower layers still settle the board, a change of
             // another kind may leave them short.
-            if (Layer > kLayerLocal && Settle(Design.ToPuzzle(), Layer - 1) == TSettle::Settled && !Harden()) break;
+            if (grade > kLayerLocal && Settle(Design.ToPuzzle(), grade - 1) == TSettle::Settled && !Harden()) break;
             if (!KeepNeededOnly()) return false;
-            if (Layer == kLayerLocal || Settle(Design.ToPuzzle(), Layer - 1) != TSettle::Settled) return true;
+            if (grade == kLayerLocal || Settle(Design.ToPuzzle(), grade - 1) != TSettle::Settled) return true;
         }
     }
     return false;

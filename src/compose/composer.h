@@ -38,7 +38,8 @@ private:
     bool FillOpenCells();
     TSettle SettleAround(const TPuzzle& puzzle, int cell, int layer);
     TSettle Settle(const TPuzzle& puzzle, int layer);
-    int Thin(int layer);
+    int Thin(int grade);
     bool KeepNeededOnly();
+    bool Accepted(const TPuzzle& puzzle, int grade, const TSolution* intended, TSolution* solution);
     bool Harden();
 };
