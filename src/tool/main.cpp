@@ -13,8 +13,10 @@ const char kUsage[] =
     "  render FILE | --sample --out PNG [--width W] [--height H] [--unit U]\n"
     "                                     draw the board to a PNG picture\n"
     "  solve FILE [--answer OUT]          count the solutions (0, 1, 2 = two or more)\n"
-    "  generate --rows R --cols C [--seed N] --out FILE\n"
+    "                                     and, with one, print its difficulty (1..4)\n"
+    "  generate --rows R --cols C [--difficulty N] [--seed N] --out FILE\n"
     "                                     write a new problem with exactly one solution\n"
+    "                                     and difficulty N (default 2)\n"
     "  --help                             print this text\n"
     "  --version                          print the program's name and version\n";
 }  // namespace

@@ -1,5 +1,6 @@
-// solve: count the solutions of a problem and optionally write one as a
-// game file; generate: compose a new problem with exactly one solution.
+// solve: count the solutions of a problem, grade it when it has one, and
+// optionally write one as a game file; generate: compose a new problem with
+// exactly one solution and a given grade.
 
 #include <chrono>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include "files/text_file.h"
 #include "play/game.h"
 #include "compose/generator.h"
+#include "solve/grade.h"
 #include "solve/solver.h"
 #include "tool/commands.h"
 #include "tool/load_game.h"
@@ -73,9 +75,14 @@ int RunSolve(const TArgs& args)
         return ToolExit::kError;
     }
     const auto start = std::chrono::steady_clock::now();
-    const TSolveResult result = SolveBoard(game.Board);
+    const TPuzzle puzzle = PuzzleFromBoard(game.Board);
+    const TSolveResult result = SolvePuzzle(puzzle);
+    // The grade of a problem with one solution: how much reasoning it needs.
+    const int grade = result.Count == 1 ? GradePuzzle(puzzle) : 0;
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    std::printf("solutions %d\ntime_ms %.0f\n", result.Count, ms);
+    std::printf("solutions %d\n", result.Count);
+    if (grade > 0) std::printf("difficulty %d\n", grade);
+    std::printf("time_ms %.0f\n", ms);
     std::fflush(stdout);
     if (!answer.empty() && result.Count > 0) {
         std::string error;
@@ -100,6 +107,8 @@ int RunGenerate(const TArgs& args)
             if (!ParseInt(value, 2, TBoard::kMaxSize, options.Rows)) return UsageError("--rows must be 2.." + std::to_string(TBoard::kMaxSize));
         } else if (name == "--cols") {
             if (!ParseInt(value, 2, TBoard::kMaxSize, options.Cols)) return UsageError("--cols must be 2.." + std::to_string(TBoard::kMaxSize));
+        } else if (name == "--difficulty") {
+            if (!ParseInt(value, kGradeMin, kGradeMax, options.Grade)) return UsageError("--difficulty must be 1..4");
         } else if (name == "--seed") {
             char* end = nullptr;
             options.Seed = std::strtoull(value.c_str(), &end, 10);
@@ -113,7 +122,7 @@ int RunGenerate(const TArgs& args)
     if (options.Rows == 0 || options.Cols == 0 || out.empty()) return UsageError("generate needs --rows, --cols and --out");
     const TGenerateResult result = GeneratePuzzle(options);
     if (!result.Ok) {
-        std::fprintf(stderr, "error: %s: no problem with one solution found for this size and seed\n", out.c_str());
+        std::fprintf(stderr, "error: %s: no problem of difficulty %d found for this size and seed\n", out.c_str(), options.Grade);
         return ToolExit::kError;
     }
     std::string reason;
