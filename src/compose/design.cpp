@@ -47,6 +47,23 @@ bool TDesign::HasGreenNeighbour(int cell) const
     return green(i - 1, j) || green(i + 1, j) || green(i, j - 1) || green(i, j + 1);
 }
 
+std::vector<int> TDesign::CluesSeeing(int cell) const
+{
+    std::vector<int> clues;
+    const int i = cell / Cols, j = cell % Cols;
+    // Walking away from the cell, a clue looks back at it when its arrow
+    // points the other way.
+    static const int kSteps[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    static const char kBack[4] = {'d', 'u', 'r', 'l'};
+    for (int d = 0; d < 4; ++d) {
+        for (int y = i + kSteps[d][0], x = j + kSteps[d][1]; y >= 0 && y < Rows && x >= 0 && x < Cols; y += kSteps[d][0], x += kSteps[d][1]) {
+            const size_t k = static_cast<size_t>(y) * Cols + x;
+            if (Kind[k] == kDesignClue && Arrow[k] == kBack[d]) clues.push_back(static_cast<int>(k));
+        }
+    }
+    return clues;
+}
+
 void TDesign::SeparateGreens()
 {
     for (int k = 0; k < Rows * Cols; ++k) {
@@ -59,13 +76,18 @@ void TDesign::SeparateGreens()
 
 bool TDesign::AimClue(int cell, int maxNumber, TRandom& random)
 {
-    char fitting[4];
-    int n = 0;
+    // A clue that counts some greens says more than a zero beside the edge;
+    // zeros are taken only where nothing else fits.
+    char counting[4], zero[4];
+    int n = 0, z = 0;
     for (char arrow : kDesignArrows) {
-        if (CountGreens(cell, arrow) <= maxNumber) fitting[n++] = arrow;
+        const int count = CountGreens(cell, arrow);
+        if (count > maxNumber) continue;
+        if (count > 0) counting[n++] = arrow;
+        else zero[z++] = arrow;
     }
-    if (n == 0) return false;
-    Arrow[static_cast<size_t>(cell)] = fitting[random.Below(n)];
+    if (n + z == 0) return false;
+    Arrow[static_cast<size_t>(cell)] = n > 0 ? counting[random.Below(n)] : zero[random.Below(z)];
     return true;
 }
 
@@ -104,25 +126,3 @@ TSolution TDesign::ToSolution() const
     return solution;
 }
 
-
-std::vector<int> CourseDifference(const TSolution& a, const TSolution& b)
-{
-    auto links = [](const TSolution& s) {
-        std::vector<uint8_t> bits(s.Green.size(), 0);
-        const size_t n = s.Loop.size();
-        for (size_t k = 0; k < n; ++k) {
-            const TGridPos p = s.Loop[k], q = s.Loop[(k + 1) % n];
-            const int bit = q.Row < p.Row ? 1 : q.Col < p.Col ? 2 : q.Col > p.Col ? 4 : 8;
-            const int back = bit == 1 ? 8 : bit == 8 ? 1 : 6 - bit;
-            bits[static_cast<size_t>(p.Row / 2) * s.Cols + p.Col / 2] |= static_cast<uint8_t>(bit);
-            bits[static_cast<size_t>(q.Row / 2) * s.Cols + q.Col / 2] |= static_cast<uint8_t>(back);
-        }
-        return bits;
-    };
-    const std::vector<uint8_t> linksA = links(a), linksB = links(b);
-    std::vector<int> cells;
-    for (size_t k = 0; k < linksA.size(); ++k) {
-        if (linksA[k] != linksB[k]) cells.push_back(static_cast<int>(k));
-    }
-    return cells;
-}

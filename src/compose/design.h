@@ -28,6 +28,8 @@ struct TDesign {
     std::vector<int> CellsOf(uint8_t kind) const;
     // A green cell among the four neighbours; such a cell cannot turn green.
     bool HasGreenNeighbour(int cell) const;
+    // The clue cells whose arrows look at the cell.
+    std::vector<int> CluesSeeing(int cell) const;
     TPuzzle ToPuzzle() const;
     TSolution ToSolution() const;
     // Takes the greens and the loop of a solution; clue cells stay.
@@ -35,35 +37,30 @@ struct TDesign {
     // Where two green cells touch, the first becomes a clue cell (without
     // an arrow yet).
     void SeparateGreens();
-    // Gives a clue cell a random arrow whose count is at most maxNumber;
-    // false if none is.
+    // Gives a clue cell a random arrow whose count is at most maxNumber,
+    // one that counts some greens if there is one; false if none fits.
     bool AimClue(int cell, int maxNumber, TRandom& random);
 };
 
 // The same count for the greens of a solution (one entry per cell).
 int CountGreensFrom(const std::vector<uint8_t>& green, int rows, int cols, int cell, char arrow);
 
-// The cells whose loop segments differ between two solutions.
-std::vector<int> CourseDifference(const TSolution& a, const TSolution& b);
-
-// Adds green cells until about greenPercent of the board is green and the
-// loop is the only one through the cells that are neither green nor clues.
-// False when the design cannot be brought there.
-bool SettleLoop(TDesign& design, int greenPercent, TRandom& random);
+// Adds green cells until about greenPercent of the board is green and
+// reasoning up to the layer (see solve/reasoning.h) finds the loop through
+// the cells that are neither green nor clues, and no other. False when the
+// design cannot be brought there.
+bool SettleLoop(TDesign& design, int layer, int greenPercent, TRandom& random);
 
 // The loops through exactly the design's loop cells (up to cap of them),
-// trying the design's own course first; their Green is the design's.
-TSolveResult LoopsThrough(const TDesign& design, int cap, uint64_t nodeLimit);
+// trying the design's own course first; their Green is the design's. With
+// near cells given, only loops that keep the design's course away from
+// them.
+TSolveResult LoopsThrough(const TDesign& design, int cap, uint64_t nodeLimit, const std::vector<int>& near = {});
 
-// From this many cells on, a search for a second solution (or a second
-// loop) takes too long to run after every change; the composer then works
-// with what the rules alone decide, which proves one solution as well.
-inline constexpr int kRulesBoardCells = 600;
-
-// The cells (row-major indices) that the rules and the look-ahead leave
-// open on the puzzle: undecided, or on the loop with a segment undecided.
-// False when the rules find the puzzle contradictory.
-bool OpenCellsByRules(const TPuzzle& puzzle, std::vector<int>& open);
+// The cells (row-major indices) that reasoning up to the layer leaves open
+// on the puzzle: undecided, or (with segments) on the loop with a segment
+// undecided. False when the reasoning finds the puzzle contradictory.
+bool OpenCells(const TPuzzle& puzzle, int layer, bool segments, std::vector<int>& open);
 
 // The given cells grouped into pieces of orthogonal neighbours.
 std::vector<std::vector<int>> GroupCells(int rows, int cols, const std::vector<int>& cells);

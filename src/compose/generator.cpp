@@ -1,8 +1,11 @@
 #include "compose/generator.h"
 
+#include <algorithm>
+
+#include "compose/composer.h"
 #include "compose/design.h"
 #include "solve/random.h"
-#include "compose/refiner.h"
+#include "solve/reasoning.h"
 
 TGenerateResult GeneratePuzzle(const TGenerateOptions& options)
 {
@@ -10,23 +13,22 @@ TGenerateResult GeneratePuzzle(const TGenerateOptions& options)
     if (options.Rows < 2 || options.Cols < 2 || options.Rows > TBoard::kMaxSize || options.Cols > TBoard::kMaxSize) {
         return result;
     }
+    if (options.Grade < 1 || options.Grade > kLayerSearch) return result;
     TRandom random(options.Seed);
+    const int layer = std::min(options.Grade, kLayerDeep);
     for (int attempt = 1; attempt <= options.MaxAttempts; ++attempt) {
+        if (options.Cancel != nullptr && options.Cancel->load(std::memory_order_relaxed)) break;
         result.Attempts = attempt;
         TDesign design;
         if (!RandomDesign(options.Rows, options.Cols, random, design)) continue;
         design.SeparateGreens();
-        if (!SettleLoop(design, options.GreenPercent, random)) continue;
-        bool aimed = true;
-        for (int k = 0; k < options.Rows * options.Cols && aimed; ++k) {
-            if (design.Kind[static_cast<size_t>(k)] == kDesignClue) aimed = design.AimClue(k, options.MaxNumber, random);
-        }
-        if (!aimed) continue;
-        TRefiner refiner(options, random, design);
-        const bool ok = refiner.Refine();
-        result.Solves += refiner.Solves;
+        if (!SettleLoop(design, layer, options.GreenPercent, random)) continue;
+        TComposer composer(options, random, design);
+        const bool ok = composer.Compose();
+        result.Checks += composer.Checks;
         if (!ok) continue;
         result.Ok = true;
+        result.Grade = options.Grade;
         result.Puzzle = design.ToPuzzle();
         result.Solution = design.ToSolution();
         return result;

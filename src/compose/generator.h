@@ -1,17 +1,22 @@
 #pragma once
-// Composes new problems with exactly one solution.
+// Composes new problems with exactly one solution and a given grade (see
+// solve/grade.h).
 //
 // It grows a random loop, makes the cells left over green (or clue cells
-// where two would touch), aims every clue along a line whose green count
-// fits the number range, and then, as long as the solver finds a second
-// solution, adds or re-aims a clue that the second solution breaks. The same
-// options and seed give the same problem.
+// where two would touch) until the reasoning of the grade finds the loop
+// through the rest, turns greens into clues until the local rules decide
+// every cell, and then turns clues back into greens wherever the reasoning
+// of the grade still settles the board without them. A problem settled by
+// reasoning has one solution. For grade 4 it goes on taking clues away as
+// long as a search proves the solution the only one. The same options and
+// seed give the same problem.
 //
 //     TGenerateOptions options;
-//     options.Rows = 17; options.Cols = 17; options.Seed = 42;
+//     options.Rows = 17; options.Cols = 17; options.Seed = 42; options.Grade = 3;
 //     TGenerateResult r = GeneratePuzzle(options);
 //     if (r.Ok) ... r.Puzzle, r.Solution
 
+#include <atomic>
 #include <cstdint>
 
 #include "solve/puzzle.h"
@@ -21,20 +26,21 @@ struct TGenerateOptions {
     int Rows = 10;
     int Cols = 10;
     uint64_t Seed = 1;
+    int Grade = 2;          // 1..4
     int MaxNumber = 9;      // clue numbers stay within 0..MaxNumber
-    int ClueCount = 0;      // exact number of clue cells wanted; 0: any
-    bool AllArrows = false; // use each of the four arrows at least once
     int MaxAttempts = 200;  // fresh loops tried before giving up
     int GreenPercent = 20;  // share of cells off the loop before clues are set
-    bool Thorough = false;  // work harder at leaving clues out (slower)
+    // Set from another thread to true: gives up soon after (Ok false).
+    const std::atomic<bool>* Cancel = nullptr;
 };
 
 struct TGenerateResult {
     bool Ok = false;
     TPuzzle Puzzle;
     TSolution Solution;  // the one solution
+    int Grade = 0;
     int Attempts = 0;    // loops tried
-    int Solves = 0;      // solver runs it took
+    int Checks = 0;      // reasoning or search runs it took
 };
 
 // Needs a board of at least 2 x 2 (no loop fits a narrower one).

@@ -1,22 +1,24 @@
-// What the rules leave open on a large board, for the composer: where it
-// must add a clue (or change the loop) before the problem has one solution.
+// What reasoning leaves open on a problem, for the composer: where it must
+// add a clue (or change the loop) before the problem is settled.
 
 #include <algorithm>
 
 #include "compose/design.h"
-#include "solve/search_state.h"
+#include "solve/reasoning.h"
 
-bool OpenCellsByRules(const TPuzzle& puzzle, std::vector<int>& open)
+bool OpenCells(const TPuzzle& puzzle, int layer, bool segments, std::vector<int>& open)
 {
     open.clear();
-    TSearchState state(puzzle);
-    if (!state.Consistent() || !state.Propagate()) return false;
-    if (state.Solved()) return true;
+    TReasoner reasoner(puzzle);
+    const TSettle settle = reasoner.Run(layer);
+    if (settle == TSettle::Contradiction) return false;
+    if (settle == TSettle::Settled) return true;
+    const TSearchState& state = reasoner.State;
     for (int i = 0; i < puzzle.Rows; ++i) {
         for (int j = 0; j < puzzle.Cols; ++j) {
             const int p = state.CellIndex(i, j);
             const uint8_t c = state.Cell[p];
-            if (c == kCellUnknown || (c == kCellLoop && state.OpenCount[p] > 0)) open.push_back(i * puzzle.Cols + j);
+            if (c == kCellUnknown || (segments && c == kCellLoop && state.OpenCount[p] > 0)) open.push_back(i * puzzle.Cols + j);
         }
     }
     return true;

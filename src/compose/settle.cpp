@@ -1,13 +1,15 @@
 // Before any clue is placed, the design's green cells and clue cells alone
 // must fix the course of the loop: clues only ever count greens, so two
-// loops through the same cells could never be told apart. This pass also
-// brings the share of green cells up, which keeps the open stretches of
-// loop short.
+// loops through the same cells could never be told apart. The course must
+// follow by the reasoning of the grade asked for, or no clue could make a
+// problem of that grade. This pass also brings the share of green cells up,
+// which keeps the open stretches of loop short.
 
 #include <algorithm>
 #include <utility>
 
 #include "compose/design.h"
+#include "solve/reasoning.h"
 #include "solve/search.h"
 
 namespace {
@@ -36,16 +38,18 @@ bool SetAllOnLoop(TSearchState& state)
     return true;
 }
 
-// The loop cells next to a segment the rules leave open when every cell's
-// kind is fixed; none when the rules alone find the design's loop. False
-// when they find no loop at all.
-bool OpenCourse(const TDesign& design, std::vector<int>& open)
+// The loop cells next to a segment that reasoning up to the layer leaves
+// open when every cell's kind is fixed; none when it finds the design's
+// loop. False when it finds no loop at all.
+bool OpenCourse(const TDesign& design, int layer, std::vector<int>& open)
 {
     open.clear();
-    const TPuzzle puzzle = CellsOnly(design);
-    TSearchState state(puzzle);
-    if (!SetAllOnLoop(state) || !state.Propagate()) return false;
-    if (state.Solved()) return true;
+    TReasoner reasoner(CellsOnly(design));
+    if (!SetAllOnLoop(reasoner.State)) return false;
+    const TSettle settle = reasoner.Run(layer);
+    if (settle == TSettle::Contradiction) return false;
+    if (settle == TSettle::Settled) return true;
+    const TSearchState& state = reasoner.State;
     for (int i = 0; i < design.Rows; ++i) {
         for (int j = 0; j < design.Cols; ++j) {
             if (state.OpenCount[state.CellIndex(i, j)] > 0) open.push_back(i * design.Cols + j);
@@ -56,15 +60,35 @@ bool OpenCourse(const TDesign& design, std::vector<int>& open)
 
 }  // namespace
 
-TSolveResult LoopsThrough(const TDesign& design, int cap, uint64_t nodeLimit)
+TSolveResult LoopsThrough(const TDesign& design, int cap, uint64_t nodeLimit, const std::vector<int>& near)
 {
     const TPuzzle puzzle = CellsOnly(design);
-    TSearchState state(puzzle);
+    // Composing a large board looks for thousands of new courses: the
+    // state's memory is kept from one to the next.
+    thread_local TSearchState state{TPuzzle()};
+    state.Reset(puzzle);
     // With every cell fixed, the local rules narrow a loop down well; the
     // look-ahead and the connectivity test would cost more than they save.
     state.LookAhead = false;
     state.CutChecks = false;
     if (!SetAllOnLoop(state)) return TSolveResult{};
+    // Away from the given cells the loop keeps its course: the search is
+    // then one of the neighbourhood, however large the board.
+    constexpr int kReach = 3;
+    auto far = [&](int cell) {
+        for (int n : near) {
+            if (std::abs(cell / design.Cols - n / design.Cols) <= kReach && std::abs(cell % design.Cols - n % design.Cols) <= kReach) return false;
+        }
+        return true;
+    };
+    const size_t length = near.empty() ? 0 : design.Loop.size();
+    for (size_t t = 0; t < length; ++t) {
+        const int a = design.Loop[t], b = design.Loop[(t + 1) % length];
+        if (!far(a) || !far(b)) continue;
+        if (!state.SetEdge(TSearchState::EdgeBetween(state.CellIndex(a / design.Cols, a % design.Cols), state.CellIndex(b / design.Cols, b % design.Cols)), kEdgeOn)) {
+            return TSolveResult{};
+        }
+    }
     const TSolution hint = design.ToSolution();
     TSearchControl control;
     control.Cap = cap;
@@ -116,8 +140,10 @@ uint8_t OffLoopKind(const TDesign& design, int cell, bool clueAllowed)
 
 // Takes one of the cells off the loop and routes the loop around it. A loop
 // on a chessboard has as many cells of each colour, so a second cell of the
-// other colour, close by, leaves with it. True when a pair was found.
-bool TakeOffLoop(TDesign& design, std::vector<int> cells, bool clueAllowed, TRandom& random, int tries)
+// other colour, close by, leaves with it. The new course differs from the
+// old one only near the two cells, unless anywhere is allowed. True when a
+// pair was found.
+bool TakeOffLoop(TDesign& design, std::vector<int> cells, bool clueAllowed, bool anywhere, TRandom& random, int tries)
 {
     random.Shuffle(cells);
     static const int kPartners[][2] = {{0, 3}, {3, 0}, {0, -3}, {-3, 0}, {1, 2}, {2, 1}, {-1, 2}, {2, -1},
@@ -133,21 +159,74 @@ bool TakeOffLoop(TDesign& design, std::vector<int> cells, bool clueAllowed, TRan
         for (int k : order) {
             const int y = i + kPartners[k][0], x = j + kPartners[k][1];
             if (y < 0 || y >= design.Rows || x < 0 || x >= design.Cols) continue;
-            const int partner = y * design.Cols + x;
-            TDesign changed = design;
-            changed.Kind[static_cast<size_t>(cell)] = kind;
             // A direct neighbour of a new green cell can only be a clue cell.
             if (k >= 12 && !clueAllowed) continue;
-            const uint8_t partnerKind = OffLoopKind(changed, partner, clueAllowed);
-            if (partnerKind == kDesignLoop) continue;
-            changed.Kind[static_cast<size_t>(partner)] = partnerKind;
-            if (!NeighboursKeepTwoWays(changed, cell) || !NeighboursKeepTwoWays(changed, partner)) continue;
+            const int partner = y * design.Cols + x;
+            // The design changes in place and is restored when no course
+            // fits: copying a large design for every try would cost more.
+            const uint8_t partnerWas = design.Kind[static_cast<size_t>(partner)];
+            design.Kind[static_cast<size_t>(cell)] = kind;
+            const uint8_t partnerKind = OffLoopKind(design, partner, clueAllowed);
+            bool done = false;
+            if (partnerKind != kDesignLoop) {
+                design.Kind[static_cast<size_t>(partner)] = partnerKind;
+                if (NeighboursKeepTwoWays(design, cell) && NeighboursKeepTwoWays(design, partner)) {
+                    if (tries-- <= 0) {
+                        design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
+                        design.Kind[static_cast<size_t>(partner)] = partnerWas;
+                        return false;
+                    }
+                    TSolveResult result = LoopsThrough(design, 1, 2000, {cell, partner});
+                    if (result.Count == 0 && anywhere) result = LoopsThrough(design, 1, 2000);
+                    if (result.Count == 1) {
+                        design.Adopt(result.Solutions.front());
+                        done = true;
+                    }
+                }
+            }
+            if (done) return true;
+            design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
+            design.Kind[static_cast<size_t>(partner)] = partnerWas;
+        }
+    }
+    return false;
+}
+
+// The other way round: two cells off the loop next to the given ones, of
+// the two colours, join it. Where the loop's course through a tight place
+// is open both ways, a wider place often has one way only.
+bool PutOnLoop(TDesign& design, const std::vector<int>& cells, TRandom& random, int tries)
+{
+    static const int kSteps[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    static const int kPartners[][2] = {{0, 1}, {1, 0}, {0, -1}, {-1, 0}, {1, 2}, {2, 1}, {-1, 2}, {2, -1},
+                                       {1, -2}, {-2, 1}, {-1, -2}, {-2, -1}};
+    auto offLoop = [&](int y, int x) {
+        return y >= 0 && y < design.Rows && x >= 0 && x < design.Cols && design.Kind[static_cast<size_t>(y) * design.Cols + x] != kDesignLoop;
+    };
+    std::vector<int> next;
+    for (int cell : cells) {
+        for (const auto& step : kSteps) {
+            const int y = cell / design.Cols + step[0], x = cell % design.Cols + step[1];
+            if (offLoop(y, x)) next.push_back(y * design.Cols + x);
+        }
+    }
+    random.Shuffle(next);
+    for (int cell : next) {
+        if (design.Kind[static_cast<size_t>(cell)] == kDesignLoop) continue;
+        for (const auto& step : kPartners) {
+            const int y = cell / design.Cols + step[0], x = cell % design.Cols + step[1];
+            if (!offLoop(y, x)) continue;
             if (tries-- <= 0) return false;
-            const TSolveResult result = LoopsThrough(changed, 1, 2000);
-            if (result.Count == 0) continue;
-            changed.Adopt(result.Solutions.front());
-            design = changed;
-            return true;
+            const int partner = y * design.Cols + x;
+            const uint8_t cellWas = design.Kind[static_cast<size_t>(cell)], partnerWas = design.Kind[static_cast<size_t>(partner)];
+            design.Kind[static_cast<size_t>(cell)] = design.Kind[static_cast<size_t>(partner)] = kDesignLoop;
+            const TSolveResult result = LoopsThrough(design, 1, 2000, {cell, partner});
+            if (result.Count == 1) {
+                design.Adopt(result.Solutions.front());
+                return true;
+            }
+            design.Kind[static_cast<size_t>(cell)] = cellWas;
+            design.Kind[static_cast<size_t>(partner)] = partnerWas;
         }
     }
     return false;
@@ -170,44 +249,52 @@ std::vector<int> Surroundings(const TDesign& design, const std::vector<int>& cel
     return result;
 }
 
+// The open pieces cut into spots of at most a block of kSpot x kSpot cells
+// each, to be mended one by one.
+std::vector<std::vector<int>> Spots(const TDesign& design, const std::vector<std::vector<int>>& pieces)
+{
+    constexpr int kSpot = 8;
+    const int across = (design.Cols + kSpot - 1) / kSpot;
+    std::vector<std::vector<int>> spots;
+    for (const std::vector<int>& piece : pieces) {
+        std::vector<std::vector<int>> blocks(static_cast<size_t>(across * ((design.Rows + kSpot - 1) / kSpot)));
+        for (int cell : piece) blocks[static_cast<size_t>(cell / design.Cols / kSpot * across + cell % design.Cols / kSpot)].push_back(cell);
+        for (std::vector<int>& block : blocks) {
+            if (!block.empty()) spots.push_back(std::move(block));
+        }
+    }
+    return spots;
+}
+
 }  // namespace
 
-bool SettleLoop(TDesign& design, int greenPercent, TRandom& random)
+bool SettleLoop(TDesign& design, int layer, int greenPercent, TRandom& random)
 {
     const int cells = design.Rows * design.Cols;
-    const bool byRules = cells >= kRulesBoardCells;
+    // The last design whose course the reasoning found: where a round
+    // leaves places open that cannot be mended, the design goes back to it
+    // with the greens it had.
+    TDesign settled;
     for (int round = 0; round < cells; ++round) {
-        if (byRules) {
-            // Every place the rules leave open is mended in the same round.
-            std::vector<int> open;
-            if (!OpenCourse(design, open)) return false;
-            if (!open.empty()) {
-                bool mended = false;
-                for (const std::vector<int>& piece : GroupCells(design.Rows, design.Cols, open)) {
-                    mended = TakeOffLoop(design, piece, false, random, 24) || TakeOffLoop(design, piece, true, random, 24) ||
-                             TakeOffLoop(design, Surroundings(design, piece), true, random, 48) || mended;
-                }
-                if (!mended) return false;
-                continue;
+        // Every place the reasoning leaves open is mended in the same round,
+        // a large one in several spots at once.
+        std::vector<int> open;
+        if (!OpenCourse(design, layer, open)) return false;
+        if (!open.empty()) {
+            bool mended = false;
+            for (const std::vector<int>& spot : Spots(design, GroupCells(design.Rows, design.Cols, open))) {
+                // A new course anywhere is the last resort: on a large
+                // board that search is a long one.
+                mended = TakeOffLoop(design, spot, false, false, random, 24) || TakeOffLoop(design, spot, true, false, random, 24) ||
+                         TakeOffLoop(design, Surroundings(design, spot), true, false, random, 48) || PutOnLoop(design, spot, random, 24) ||
+                         TakeOffLoop(design, Surroundings(design, spot), true, true, random, 8) || mended;
             }
-        } else {
-            const TSolveResult result = LoopsThrough(design, 2, 20000);
-            if (!result.Complete || result.Count == 0) return false;
-            if (result.Count == 2) {
-                // A cell where the two courses part, taken off the loop,
-                // forbids one of them.
-                const TSolution intended = design.ToSolution();
-                const TSolution& rival = result.Solutions[0] == intended ? result.Solutions[1] : result.Solutions[0];
-                // Green cells are wanted; clue cells only where no green fits.
-                const std::vector<int> parting = CourseDifference(intended, rival);
-                if (TakeOffLoop(design, parting, false, random, 24) || TakeOffLoop(design, parting, true, random, 24)) continue;
-                // Around the parting, where green cells may be too close: a
-                // cell next to it stops the rival course as well when the
-                // loop is routed anew.
-                if (!TakeOffLoop(design, Surroundings(design, parting), true, random, 48)) return false;
-                continue;
-            }
+            if (mended) continue;
+            if (settled.Kind.empty()) return false;
+            design = settled;
+            return true;
         }
+        settled = design;
         if (design.Count(kDesignGreen) * 100 >= greenPercent * cells) return true;
         std::vector<int> loopCells;
         for (int k = 0; k < cells; ++k) {
@@ -215,9 +302,9 @@ bool SettleLoop(TDesign& design, int greenPercent, TRandom& random)
         }
         // A large board takes several cells off per round, far apart as the
         // random order leaves them.
-        const int takes = byRules ? std::max(1, cells / 400) : 1;
+        const int takes = std::max(1, cells / 400);
         int taken = 0;
-        for (int t = 0; t < takes; ++t) taken += TakeOffLoop(design, loopCells, false, random, 24);
+        for (int t = 0; t < takes; ++t) taken += TakeOffLoop(design, loopCells, false, false, random, 24);
         if (taken == 0) return true;
     }
     return false;

@@ -7,7 +7,32 @@
 
 #include "solve/search_state.h"
 
-int TSearchState::ProbeDeep(int& cursor, const std::atomic<bool>* cancel)
+bool TSearchState::DeepTrialFails(int p, uint8_t value)
+{
+    // Decisions inside a trial are undone with it: none is listed.
+    std::vector<TStep>* steps = Steps;
+    Steps = nullptr;
+    const size_t mark = Trail.size();
+    bool ok = SetCell(p, value);
+    // The trial's own look-ahead stays close to what the trial changed:
+    // far cheaper, and it misses next to nothing.
+    ProbeRadius = 1;
+    if (ok) ok = Propagate(mark);
+    else ClearQueues();
+    ProbeRadius = kProbeRadius;
+    if (ok) {
+        for (size_t k = mark; k < Trail.size(); ++k) {
+            if (Trail[k].Kind != kTrailCell) continue;
+            const int q = Trail[k].Index;
+            DeepPassed[2 * static_cast<size_t>(q) + (Cell[q] == kCellGreen)] = DeepScan;
+        }
+    }
+    Undo(mark);
+    Steps = steps;
+    return !ok;
+}
+
+int TSearchState::ProbeDeep(int& cursor, const std::atomic<bool>* cancel, bool localAfter)
 {
     const int cells = Rows * Cols;
     // A value that another trial's propagation set without failing would
@@ -21,28 +46,15 @@ int TSearchState::ProbeDeep(int& cursor, const std::atomic<bool>* cancel)
         if (Cell[p] != kCellUnknown) continue;
         for (uint8_t value : {kCellGreen, kCellLoop}) {
             if (DeepPassed[2 * static_cast<size_t>(p) + (value == kCellGreen)] == DeepScan) continue;
+            if (!DeepTrialFails(p, value)) continue;
             const size_t mark = Trail.size();
-            bool ok = SetCell(p, value);
-            // The trial's own look-ahead stays close to what the trial
-            // changed: far cheaper, and it misses next to nothing.
-            ProbeRadius = 1;
-            if (ok) ok = Propagate(mark);
-            else ClearQueues();
-            ProbeRadius = kProbeRadius;
-            if (ok) {
-                for (size_t k = mark; k < Trail.size(); ++k) {
-                    if (Trail[k].Kind != kTrailCell) continue;
-                    const int q = Trail[k].Index;
-                    DeepPassed[2 * static_cast<size_t>(q) + (Cell[q] == kCellGreen)] = DeepScan;
-                }
-            }
-            Undo(mark);
-            if (ok) continue;
-            if (!SetCell(p, value == kCellGreen ? kCellLoop : kCellGreen)) {
+            const uint8_t other = value == kCellGreen ? kCellLoop : kCellGreen;
+            if (!SetCell(p, other)) {
                 ClearQueues();
                 return -1;
             }
-            return Propagate(mark) ? 1 : -1;
+            if (Steps != nullptr) Steps->push_back(TStep{p, false, other, 3});
+            return (localAfter ? PropagateLocal() : Propagate(mark)) ? 1 : -1;
         }
     }
     return 0;

@@ -22,6 +22,15 @@ bool TSearchState::Probe(bool isEdge, int index, uint8_t value, int& reach)
         ClearQueues();
     }
     reach = static_cast<int>(Trail.size() - mark);
+    if (ok && SkipImplied) {
+        // Every value this trial set would pass its own trial now: the
+        // local rules reach no further from it than from this one.
+        for (size_t k = mark; k < Trail.size(); ++k) {
+            const TTrailEntry& entry = Trail[k];
+            if (entry.Kind == kTrailCell) ImpliedCell[2 * static_cast<size_t>(entry.Index) + (Cell[entry.Index] == kCellGreen)] = ImpliedStamp;
+            else if (entry.Kind == kTrailEdge) ImpliedEdge[2 * static_cast<size_t>(entry.Index) + (Edge[entry.Index] == kEdgeOn)] = ImpliedStamp;
+        }
+    }
     Undo(mark);
     return ok;
 }
@@ -51,7 +60,9 @@ void TSearchState::MarkProbeCells(size_t since)
             for (int y = std::max(1, row - ProbeRadius); y <= std::min(Rows, row + ProbeRadius); ++y) {
                 for (int x = std::max(1, col - ProbeRadius); x <= std::min(Cols, col + ProbeRadius); ++x) mark(y * Width + x);
             }
-            if (entry.Kind != kTrailCell) continue;
+            // The narrow look-ahead of a deep trial keeps to the
+            // neighbourhood; the whole clue lines would cost it dearly.
+            if (entry.Kind != kTrailCell || ProbeRadius < kProbeRadius) continue;
             for (int slot = 0; slot < 4; ++slot) {
                 const int s = CellStretch[4 * c + slot];
                 if (s < 0) continue;
@@ -69,6 +80,7 @@ bool TSearchState::ProbeAround(size_t since, bool& changed)
     if (Closed) return true;
     const bool all = since == kProbeAll;
     if (!all) MarkProbeCells(since);
+    ++ImpliedStamp;
     ++ProbeStamp;  // now marks the edges tried in this round
     // The choice whose two values each decide the most is the best one to
     // branch on: both halves of the search start far along.
@@ -82,9 +94,18 @@ bool TSearchState::ProbeAround(size_t since, bool& changed)
         }
         for (int v = 0; v < 2; ++v) {
             const uint8_t current = isEdge ? Edge[index] : Cell[index];
-            if (current != 0 || Probe(isEdge, index, values[v], reach[v])) continue;
+            if (current != 0) continue;
+            if (SkipImplied) {
+                const bool first = isEdge ? values[v] == kEdgeOn : values[v] == kCellGreen;
+                const size_t slot = 2 * static_cast<size_t>(index) + first;
+                if ((isEdge ? ImpliedEdge[slot] : ImpliedCell[slot]) == ImpliedStamp) continue;
+            }
+            if (Probe(isEdge, index, values[v], reach[v])) continue;
             const uint8_t other = values[1 - v];
+            // The state grows: what earlier trials implied may fail now.
+            ++ImpliedStamp;
             if (!(isEdge ? SetEdge(index, other) : SetCell(index, other)) || !PropagateLocal()) return false;
+            if (Steps != nullptr) Steps->push_back(TStep{index, isEdge, other, 2});
             changed = true;
         }
         if ((isEdge ? Edge[index] : Cell[index]) != 0) return true;
@@ -102,6 +123,9 @@ bool TSearchState::ProbeAround(size_t since, bool& changed)
             const int p = CellIndex(i, j);
             if (Cell[p] == kCellBlocked || (!all && CellMarked[p] != ProbeStamp - 1)) continue;
             if (Cell[p] == kCellUnknown && !tryBoth(false, p)) return false;
+            // A deep trial's own look-ahead tries cells only: enough to see
+            // most dead ends, at a third of the cost.
+            if (ProbeRadius < kProbeRadius) continue;
             int edges[4];
             EdgesOf(p, edges);
             for (int e : edges) {

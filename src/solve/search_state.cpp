@@ -5,8 +5,33 @@
 #include <algorithm>
 
 TSearchState::TSearchState(const TPuzzle& puzzle)
-    : Rows(puzzle.Rows), Cols(puzzle.Cols), Width(puzzle.Cols + 2)
 {
+    Reset(puzzle);
+}
+
+void TSearchState::Reset(const TPuzzle& puzzle)
+{
+    Rows = puzzle.Rows;
+    Cols = puzzle.Cols;
+    Width = puzzle.Cols + 2;
+    LookAhead = CutChecks = true;
+    SkipImplied = false;
+    LoopCells = 0;
+    BestProbe = -1;
+    BestProbeIsEdge = false;
+    ProbeRandom = nullptr;
+    LoopOfColour[0] = LoopOfColour[1] = UnknownOfColour[0] = UnknownOfColour[1] = 0;
+    Closed = false;
+    Stretches.clear();
+    StretchCells.clear();
+    Steps = nullptr;
+    Trail.clear();
+    CellQueue.clear();
+    StretchQueue.clear();
+    VisitBase = ProbeStamp = DeepScan = 0;
+    ImpliedStamp = 1;
+    ProbeRadius = kProbeRadius;
+    ConsistentClues = true;
     const size_t cells = static_cast<size_t>(Rows + 2) * Width;
     Cell.assign(cells, kCellBlocked);
     Edge.assign(2 * cells, kEdgeOff);
@@ -21,6 +46,8 @@ TSearchState::TSearchState(const TPuzzle& puzzle)
         scratch->assign(cells, 0);
     }
     DeepPassed.assign(2 * cells, 0);
+    ImpliedCell.assign(2 * cells, 0);
+    ImpliedEdge.assign(4 * cells, 0);
     for (int i = 0; i < Rows; ++i) {
         for (int j = 0; j < Cols; ++j) {
             if (puzzle.At(i, j).Clue) continue;
@@ -269,6 +296,10 @@ bool TSearchState::CheckStretch(int s)
     }
     // The most greens the unknown cells can still add: no two side by side,
     // none beside a green cell; a run of n free cells takes (n + 1) / 2.
+    // Each green keeps at most two unknown cells from being free, and runs
+    // of f free cells in all take at least (f + 1) / 2: when that is more
+    // than is missing, nothing follows and the scan is spared.
+    if ((stretch.Unknowns - 2 * stretch.Greens + 1) / 2 > stretch.Need - stretch.Greens) return true;
     auto isFree = [&](int k) {
         return Cell[cells[k]] == kCellUnknown && (k == 0 || Cell[cells[k - 1]] != kCellGreen) &&
                (k + 1 == length || Cell[cells[k + 1]] != kCellGreen);

@@ -33,12 +33,14 @@ struct TStretch {
 class TSearchState {
 public:
     explicit TSearchState(const TPuzzle& puzzle);
+    // Starts over on another puzzle, keeping the memory already taken.
+    void Reset(const TPuzzle& puzzle);
 
     // False when the clues contradict each other outright (a clue smaller
     // than the next one with the same arrow beyond it).
     bool Consistent() const { return ConsistentClues; }
 
-    int Rows, Cols, Width;
+    int Rows = 0, Cols = 0, Width = 2;
     std::vector<uint8_t> Cell;      // per padded cell
     std::vector<uint8_t> Edge;      // per edge, 2 per padded cell
     std::vector<uint8_t> OnCount;   // segments at a cell
@@ -48,6 +50,10 @@ public:
     std::vector<int> OtherEnd;
     std::vector<int> FragmentLength;
     bool LookAhead = true;          // whether Propagate tries values ahead
+    // Whether a round of the look-ahead skips values that a passed trial of
+    // the same round implied (they would pass too). Faster; the search
+    // leaves it off, since the skipped trials also rate its choices.
+    bool SkipImplied = false;
     bool CutChecks = true;          // whether Propagate runs the connectivity test
     int LoopCells = 0;              // cells known to be on the loop
     // After Propagate: the unknown cell or edge whose trial values decided
@@ -97,9 +103,26 @@ public:
     // decides: 1 then, 0 when none is decided (or cancel was set), -1 on a
     // contradiction. The branching choice (BestProbe) is left as the last
     // trial set it: the search works it out again before it branches.
-    int ProbeDeep(int& cursor, const std::atomic<bool>* cancel);
+    // What the decided value implies is worked out with the whole of
+    // Propagate, or with the local rules alone when localAfter is set.
+    int ProbeDeep(int& cursor, const std::atomic<bool>* cancel, bool localAfter = false);
     // The local rules alone, to their fixpoint.
     bool PropagateLocal();
+    // Whether setting the cell to the value fails under the whole of
+    // Propagate, its look-ahead kept close to what the value changes. The
+    // state is as before afterwards.
+    bool DeepTrialFails(int p, uint8_t value);
+
+    // A value decided by the look-ahead (layer 2) or by a deep trial
+    // (layer 3), or (Index -1) a decision of the region tests; set Steps
+    // to have them listed in the order found.
+    struct TStep {
+        int Index;
+        bool IsEdge;
+        uint8_t Value;
+        uint8_t Layer;
+    };
+    std::vector<TStep>* Steps = nullptr;
 
     // Drops the queued work after a failed assignment.
     void ClearQueues();
@@ -112,6 +135,9 @@ public:
     TSolution ExtractSolution() const;
 
 private:
+    // The grader applies the layers of Propagate one by one.
+    friend class TReasoner;
+
     struct TTrailEntry {
         uint8_t Kind;
         int Index;
@@ -135,6 +161,10 @@ private:
     // Scratch of the look-ahead.
     int ProbeStamp = 0;
     std::vector<int> CellMarked, Seen, EdgeTried;
+    // Per cell or edge and value, the round (ImpliedStamp) in which a
+    // passed trial implied it.
+    std::vector<uint32_t> ImpliedCell, ImpliedEdge;
+    uint32_t ImpliedStamp = 1;
     // Scratch of the deep trials: per cell and value, the scan in which the
     // value was set by a trial that passed.
     std::vector<int> DeepPassed;

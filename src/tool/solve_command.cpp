@@ -1,5 +1,6 @@
-// solve: count the solutions of a problem and optionally write one as a
-// game file; generate: compose a new problem with exactly one solution.
+// solve: count the solutions of a problem, grade it when it has one, and
+// optionally write one as a game file; generate: compose a new problem with
+// exactly one solution and a given grade.
 
 #include <algorithm>
 #include <atomic>
@@ -15,6 +16,7 @@
 #include "files/text_file.h"
 #include "play/game.h"
 #include "compose/generator.h"
+#include "solve/grade.h"
 #include "solve/race.h"
 #include "solve/solver.h"
 #include "tool/commands.h"
@@ -176,14 +178,23 @@ int RunSolve(const TArgs& args)
     const auto start = std::chrono::steady_clock::now();
     const TPuzzle puzzle = PuzzleFromBoard(game.Board);
     const TSolveResult result = SolvePuzzleRace(puzzle);
+    // The grade of a problem with one solution: how much reasoning it needs.
+    const int grade = result.Count == 1 ? GradePuzzle(puzzle) : 0;
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    std::printf("solutions %d\ntime_ms %.0f\n", result.Count, ms);
+    std::printf("solutions %d
+", result.Count);
+    if (grade > 0) std::printf("difficulty %d
+", grade);
+    std::printf("time_ms %.0f
+", ms);
     if (explain && result.Count >= 2 && result.Solutions.size() >= 2) {
         for (const auto& [row, col] : Differences(result.Solutions[0], result.Solutions[1])) {
-            std::printf("differ %d %d\n", row, col);
+            std::printf("differ %d %d
+", row, col);
         }
     } else if (explain && result.Count == 0 && result.Complete) {
-        for (const auto& [row, col] : ClashingClues(puzzle)) std::printf("clash %d %d\n", row, col);
+        for (const auto& [row, col] : ClashingClues(puzzle)) std::printf("clash %d %d
+", row, col);
     }
     std::fflush(stdout);
     if (!answer.empty() && result.Count > 0) {
@@ -209,6 +220,8 @@ int RunGenerate(const TArgs& args)
             if (!ParseInt(value, 2, TBoard::kMaxSize, options.Rows)) return UsageError("--rows must be 2.." + std::to_string(TBoard::kMaxSize));
         } else if (name == "--cols") {
             if (!ParseInt(value, 2, TBoard::kMaxSize, options.Cols)) return UsageError("--cols must be 2.." + std::to_string(TBoard::kMaxSize));
+        } else if (name == "--difficulty") {
+            if (!ParseInt(value, kGradeMin, kGradeMax, options.Grade)) return UsageError("--difficulty must be 1..4");
         } else if (name == "--seed") {
             char* end = nullptr;
             options.Seed = std::strtoull(value.c_str(), &end, 10);
@@ -222,7 +235,7 @@ int RunGenerate(const TArgs& args)
     if (options.Rows == 0 || options.Cols == 0 || out.empty()) return UsageError("generate needs --rows, --cols and --out");
     const TGenerateResult result = GeneratePuzzle(options);
     if (!result.Ok) {
-        std::fprintf(stderr, "error: %s: no problem with one solution found for this size and seed\n", out.c_str());
+        std::fprintf(stderr, "error: %s: no problem of difficulty %d found for this size and seed\n", out.c_str(), options.Grade);
         return ToolExit::kError;
     }
     std::string reason;

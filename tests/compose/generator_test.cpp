@@ -35,15 +35,19 @@ TEST(Generator, ProblemsHaveOneSolutionThatTheGameAccepts)
     struct TCase {
         int Rows, Cols, MaxNumber;
         uint64_t Seed;
+        int Grade;
     };
-    for (const TCase& c : {TCase{10, 10, 9, 1}, TCase{10, 10, 9, 2}, TCase{7, 12, 9, 3}, TCase{12, 6, 2, 4}, TCase{2, 2, 9, 5},
-                          // Large boards, composed by what the rules decide.
-                          TCase{25, 25, 9, 6}, TCase{20, 31, 3, 7}}) {
+    for (const TCase& c : {TCase{10, 10, 9, 1, 2}, TCase{10, 10, 9, 2, 2}, TCase{7, 12, 9, 3, 2}, TCase{12, 6, 2, 4, 2},
+                          // A loop of four cells is all a 2 x 2 board holds, and
+                          // only a trial (a green cell) shows that it must be there.
+                          TCase{2, 2, 9, 5, 2},
+                          TCase{25, 25, 9, 6, 2}, TCase{20, 31, 3, 7, 2}}) {
         TGenerateOptions options;
         options.Rows = c.Rows;
         options.Cols = c.Cols;
         options.MaxNumber = c.MaxNumber;
         options.Seed = c.Seed;
+        options.Grade = c.Grade;
         const TGenerateResult result = GeneratePuzzle(options);
         ASSERT_TRUE(result.Ok) << c.Rows << "x" << c.Cols << " seed " << c.Seed;
         ASSERT_EQ(result.Puzzle.Rows, c.Rows);

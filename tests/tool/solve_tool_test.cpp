@@ -16,9 +16,11 @@ std::string CrLf(const std::vector<std::string>& lines)
     return text;
 }
 
+// One solution comes with its difficulty, no other count does.
 bool ReportsCount(const TToolRun& run, int count)
 {
-    return std::regex_match(run.Out, std::regex("solutions " + std::to_string(count) + "\ntime_ms [0-9]+\n"));
+    const std::string difficulty = count == 1 ? "difficulty [1-4]\n" : "";
+    return std::regex_match(run.Out, std::regex("solutions " + std::to_string(count) + "\n" + difficulty + "time_ms [0-9]+\n"));
 }
 
 }  // namespace
@@ -84,9 +86,17 @@ TEST(GenerateTool, WritesAProblemWithOneSolutionTheSameForTheSameSeed)
     run = RunTool("solve a.txt", folder);
     EXPECT_TRUE(ReportsCount(run, 1)) << run.Out;
 
+    EXPECT_NE(run.Out.find("difficulty 2\n"), std::string::npos) << run.Out;
+
     run = RunTool("generate --seed 5 --cols 12 --rows 10 --out b.txt", folder);
     EXPECT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(ReadWholeFile(folder + "/b.txt"), text);
+    for (const char* difficulty : {"1", "3"}) {
+        run = RunTool(std::string("generate --rows 10 --cols 10 --difficulty ") + difficulty + " --seed 2 --out c.txt", folder);
+        EXPECT_EQ(run.Status, 0) << run.Err;
+        run = RunTool("solve c.txt", folder);
+        EXPECT_NE(run.Out.find(std::string("solutions 1\ndifficulty ") + difficulty + "\n"), std::string::npos) << run.Out;
+    }
     // The problem is written alone, without statistics.
     EXPECT_EQ(ReadWholeFile(folder + "/CrossCheck.txt"), "");
 }
@@ -113,7 +123,8 @@ TEST(SolveTool, ErrorsAndUsage)
 
     for (const std::string args : {"solve", "solve one.txt --answer", "solve a.txt b.txt", "generate --rows 4 --cols 4",
                                    "generate --rows 1 --cols 4 --out p.txt", "generate --rows 4 --cols 127 --out p.txt",
-                                   "generate --rows 4 --cols 4 --seed x --out p.txt", "generate --rows 4 --cols 4 --size 3 --out p.txt"}) {
+                                   "generate --rows 4 --cols 4 --seed x --out p.txt", "generate --rows 4 --cols 4 --size 3 --out p.txt",
+                                   "generate --rows 4 --cols 4 --difficulty 5 --out p.txt"}) {
         run = RunTool(args, folder);
         EXPECT_EQ(run.Status, 64) << args;
         EXPECT_EQ(run.Out, "") << args;

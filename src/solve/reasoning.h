@@ -1,0 +1,87 @@
+#pragma once
+// Reasoning without guessing, in layers from the cheapest up:
+//   1 local     the rules of one cell, its segments and the clue lines
+//   2 trial     a value tried and worked out with the local rules fails,
+//               so the other value holds
+//   3 deep      the loop is one: regions it cannot reach or pass twice,
+//               and the two colours of the chessboard; and deeper trials,
+//               worked out with all of the above (their own trials kept
+//               next to what they change)
+// Layers are applied to a common fixpoint, always going back to the
+// cheapest one after any layer has decided something, so the facts found
+// and the layers needed for them depend on the problem alone: never on an
+// order of branching, a random seed or the time taken.
+//
+// The grader (grade.h) and the composer work with this class; it can also
+// start from a position (a game in progress) to find what the simplest
+// reasoning decides next.
+
+#include <cstdint>
+#include <vector>
+
+#include "solve/puzzle.h"
+#include "solve/search_state.h"
+#include "solve/solver.h"
+
+inline constexpr int kLayerLocal = 1;
+inline constexpr int kLayerTrial = 2;
+inline constexpr int kLayerDeep = 3;
+inline constexpr int kLayerSearch = 4;  // beyond reasoning: only a search settles it
+
+enum class TSettle : uint8_t { Settled, Open, Contradiction };
+
+class TReasoner {
+public:
+    explicit TReasoner(const TPuzzle& puzzle);
+    // Starts over on another puzzle, keeping the memory already taken.
+    void Reset(const TPuzzle& puzzle);
+
+    // False when the clues contradict each other outright.
+    bool Consistent() const { return State.Consistent(); }
+
+    // Facts taken as given before reasoning (0-based cells). False when one
+    // contradicts what is known; the reasoner is then of no further use.
+    bool AssumeCell(int row, int col, bool green);
+    // The segment from the cell to its right neighbour (down false) or to
+    // the one below (down true).
+    bool AssumeSegment(int row, int col, bool down, bool on);
+
+    // Reasons with the layers up to maxLayer until they decide nothing more.
+    // With hints (the steps another run took on a similar problem, see
+    // KeepSteps) the same steps are tried first: the outcome is the same,
+    // found sooner where the problems agree. The highest layer used is then
+    // no measure of the problem.
+    TSettle Run(int maxLayer, const std::vector<TSearchState::TStep>* hints = nullptr);
+    // Lets only the cheapest layer that decides anything decide, once: the
+    // layer (1..3), 0 when none decides anything, -1 on a contradiction.
+    int Step(int maxLayer);
+
+    // Lists the decisions of layers 2 and 3 from now on, as hints for
+    // another run.
+    void KeepSteps() { State.Steps = &Steps; }
+    std::vector<TSearchState::TStep> Steps;
+
+    // The costliest layer that has decided anything so far (0: none).
+    int HighestLayer() const { return Highest; }
+    bool Settled() const { return State.Solved(); }
+    TSolution Solution() const { return State.ExtractSolution(); }
+
+    // The working state; its trail lists the facts in the order found.
+    TSearchState State;
+
+private:
+    int Highest = 0;
+    int DeepCursor = -1;
+    // The trail size when the trials last reached their fixpoint: later
+    // rounds start with what changed after it.
+    size_t TrialsQuiet = TSearchState::kProbeAll;
+
+    void Configure();
+    void Note(int layer) { Highest = layer > Highest ? layer : Highest; }
+    int Local();
+    int TrialRound(size_t since);
+    int Trials();
+    int Regions();
+    int DeepTrial();
+    int Replay(const std::vector<TSearchState::TStep>& hints, int maxLayer);
+};
