@@ -181,20 +181,15 @@ int RunSolve(const TArgs& args)
     // The grade of a problem with one solution: how much reasoning it needs.
     const int grade = result.Count == 1 ? GradePuzzle(puzzle) : 0;
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    std::printf("solutions %d
-", result.Count);
-    if (grade > 0) std::printf("difficulty %d
-", grade);
-    std::printf("time_ms %.0f
-", ms);
+    std::printf("solutions %d\n", result.Count);
+    if (grade > 0) std::printf("difficulty %d\n", grade);
+    std::printf("time_ms %.0f\n", ms);
     if (explain && result.Count >= 2 && result.Solutions.size() >= 2) {
         for (const auto& [row, col] : Differences(result.Solutions[0], result.Solutions[1])) {
-            std::printf("differ %d %d
-", row, col);
+            std::printf("differ %d %d\n", row, col);
         }
     } else if (explain && result.Count == 0 && result.Complete) {
-        for (const auto& [row, col] : ClashingClues(puzzle)) std::printf("clash %d %d
-", row, col);
+        for (const auto& [row, col] : ClashingClues(puzzle)) std::printf("clash %d %d\n", row, col);
     }
     std::fflush(stdout);
     if (!answer.empty() && result.Count > 0) {
