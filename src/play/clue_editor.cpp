@@ -29,5 +29,6 @@ void TGame::RadioGroupKosuuClick(int k)
     }
     Host.Painter().PaintCell(EditRow, EditCol);
     Dirty = true;
+    Host.CluesChanged();
     Host.MovePointerToElement(EditRow, EditCol + 2);
 }

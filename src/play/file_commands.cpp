@@ -5,22 +5,10 @@
 #include "files/problem_file.h"
 #include "files/problem_text.h"
 #include "files/working_folder.h"
+#include "play/board_sizes.h"
 #include "play/game.h"
 
 namespace {
-
-struct TBoardSize {
-    int Rows;
-    int Cols;
-    const char* Name;
-};
-
-constexpr TBoardSize kBoardSizes[] = {
-    {10, 10, "Quilorn"},
-    {17, 17, "QuilornG"},
-    {31, 45, "QuilornH"},
-    {50, 64, "QuilornS"},
-};
 
 // The chosen path, absolute, with the working folder moved to its folder.
 std::string TakeChosenPath(const std::string& chosen)
@@ -40,7 +28,7 @@ void TGame::ButtonNewClick()
 
 void TGame::RadioGroupSizeClick(int item)
 {
-    if (item < 0 || item >= static_cast<int>(std::size(kBoardSizes))) return;
+    if (item < 0 || item >= kBoardSizeCount) return;
     // Asked here rather than at 新規, so clues set while the list is shown
     // are covered too. Cancel drops the New command: the list goes away and
     // the board stays as it is.
@@ -68,6 +56,7 @@ void TGame::RadioGroupSizeClick(int item)
     SetProblemName(size.Name);
     Host.SetControlVisible(TControl::RadioGroupSize, false);
     Host.SetShowHint(false);
+    Host.CluesChanged();
 }
 
 bool TGame::OpenProblemFile(const std::string& path, bool withProgress)
@@ -90,8 +79,28 @@ bool TGame::OpenProblemFile(const std::string& path, bool withProgress)
     Host.SetControlVisible(TControl::RadioGroupKosuu, false);
     Host.SetButtonEnabled(Buttons::kSave, true);
     Dirty = false;
+    Host.CluesChanged();
     if (report.Skipped > 0) Host.ShowMessage(SkippedMovesText(report.Skipped));
     return true;
+}
+
+void TGame::TakeGeneratedProblem(std::vector<std::string> lines, const std::string& name)
+{
+    Host.SetControlVisible(TControl::RadioGroupSize, false);
+    Host.SetControlVisible(TControl::RadioGroupKosuu, false);
+    MemoMondai = std::move(lines);
+    StoredMoves.clear();
+    RedoList.clear();
+    ClearHighlight();
+    CheckUsed = HintUsed = false;
+    LoadRecords();
+    ReadProblem(false);
+    SetProblemName(name);
+    Host.SetButtonEnabled(Buttons::kSave, true);
+    // Made in the editor it is a composition not yet saved; to a player it
+    // is a problem like one just opened.
+    Dirty = PlayState == PlayStates::kEditing;
+    Host.CluesChanged();
 }
 
 void TGame::ButtonOpenClick(int tag)

@@ -115,6 +115,9 @@ public:
     // Open's work after the dialog: load, check, read, name. False when the
     // file could not be read or is not a problem (the board is unchanged).
     bool OpenProblemFile(const std::string& path, bool withProgress);
+    // A problem made by the generator, as its lines (no progress), under a
+    // name of its own; it replaces the board as Open would.
+    void TakeGeneratedProblem(std::vector<std::string> lines, const std::string& name);
     void ButtonSaveClick(int tag);
     void ButtonNewClick();
     void RadioGroupSizeClick(int item);

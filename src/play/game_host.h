@@ -53,6 +53,10 @@ public:
     // Marks element (r, c) of the doubled grid over the board's painting;
     // r = 0 takes the mark away.
     virtual void ShowHighlight(int r, int c) = 0;
+    // The clues on the board changed (a pick, New, Open, a generated
+    // problem). A host that shows what they allow works it out again; the
+    // others need not care.
+    virtual void CluesChanged() {}
 
     // Messages. AskYesCancel is the warning box with Yes and Cancel; true for Yes.
     virtual bool AskYesCancel(const std::string& text) = 0;

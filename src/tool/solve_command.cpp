@@ -2,20 +2,16 @@
 // optionally write one as a game file; generate: compose a new problem with
 // exactly one solution and a given grade.
 
-#include <algorithm>
-#include <atomic>
 #include <chrono>
-#include <iterator>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <thread>
-#include <utility>
 #include <vector>
 
 #include "files/text_file.h"
 #include "play/game.h"
 #include "compose/generator.h"
+#include "solve/explain.h"
 #include "solve/grade.h"
 #include "solve/race.h"
 #include "solve/solver.h"
@@ -49,96 +45,9 @@ bool WriteAnswer(TGame& game, const TSolution& solution, const std::string& path
     return game.WriteProblem(path, true);
 }
 
-// The cells (green in one solution, on the loop in the other) and the edges
-// (a segment in one only) where two solutions part, in doubled coordinates,
-// row by row.
-std::vector<std::pair<int, int>> Differences(const TSolution& a, const TSolution& b)
-{
-    std::vector<std::pair<int, int>> out;
-    for (int i = 1; i <= a.Rows; ++i) {
-        for (int j = 1; j <= a.Cols; ++j) {
-            if (a.IsGreen(i, j) != b.IsGreen(i, j)) out.emplace_back(2 * i - 1, 2 * j - 1);
-        }
-    }
-    std::vector<std::pair<int, int>> edgesA, edgesB;
-    for (const TGridPos& e : LoopSegments(a)) edgesA.emplace_back(e.Row, e.Col);
-    for (const TGridPos& e : LoopSegments(b)) edgesB.emplace_back(e.Row, e.Col);
-    std::sort(edgesA.begin(), edgesA.end());
-    std::sort(edgesB.begin(), edgesB.end());
-    std::set_symmetric_difference(edgesA.begin(), edgesA.end(), edgesB.begin(), edgesB.end(), std::back_inserter(out));
-    std::sort(out.begin(), out.end());
-    return out;
-}
-
 // A few seconds in all for narrowing down the clues that clash: past that
-// the search is cancelled and the clues not yet decided stay in the set.
+// the clues not yet decided stay in the set.
 constexpr auto kClashBudget = std::chrono::seconds(4);
-constexpr auto kCheckBudget = std::chrono::milliseconds(400);
-
-// Drops clues, keeping each drop after which the board still has no
-// solution; what is left has no solution on its own. Large groups go first
-// (half of the clues, then quarters, ...) so that a board of hundreds of
-// clues with one bad corner narrows down within the budget; the last round
-// tries the clues one by one. Returns the clue cells kept, in doubled
-// coordinates.
-std::vector<std::pair<int, int>> ClashingClues(const TPuzzle& puzzle)
-{
-    // One check may take at most kCheckBudget: a board that still has
-    // solutions can take long to show one, and a clue group whose drop
-    // cannot be decided in time is simply kept.
-    using TClock = std::chrono::steady_clock;
-    std::atomic<bool> cancel{false};
-    std::atomic<bool> over{false};
-    std::atomic<bool> done{false};
-    std::atomic<TClock::rep> checkDeadline{TClock::now().time_since_epoch().count()};
-    std::thread watchdog([&] {
-        const auto deadline = TClock::now() + kClashBudget;
-        while (!done) {
-            const auto now = TClock::now();
-            if (now >= deadline) {
-                over = true;
-                cancel = true;
-                break;
-            }
-            if (now.time_since_epoch().count() >= checkDeadline) cancel = true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-    });
-    std::vector<std::pair<int, int>> kept;
-    for (int r = 0; r < puzzle.Rows; ++r) {
-        for (int c = 0; c < puzzle.Cols; ++c) {
-            if (puzzle.At(r, c).Clue) kept.emplace_back(r, c);
-        }
-    }
-    TSolveOptions options;
-    options.Cap = 1;
-    options.Cancel = &cancel;
-    for (size_t chunk = std::max<size_t>(1, kept.size() / 2);; chunk = std::max<size_t>(1, chunk / 2)) {
-        for (size_t start = 0; start < kept.size() && !over;) {
-            const size_t end = std::min(kept.size(), start + chunk);
-            TPuzzle without(puzzle.Rows, puzzle.Cols);
-            for (size_t k = 0; k < kept.size(); ++k) {
-                if (k < start || k >= end) without.At(kept[k].first, kept[k].second) = puzzle.At(kept[k].first, kept[k].second);
-            }
-            checkDeadline = (TClock::now() + kCheckBudget).time_since_epoch().count();
-            cancel = over.load();
-            const TSolveResult result = SolvePuzzleRace(without, options);
-            if (result.Complete && result.Count == 0) {
-                kept.erase(kept.begin() + static_cast<std::ptrdiff_t>(start), kept.begin() + static_cast<std::ptrdiff_t>(end));
-            } else {
-                start = end;
-            }
-        }
-        if (chunk == 1 || over) break;
-    }
-    done = true;
-    watchdog.join();
-    for (auto& [row, col] : kept) {
-        row = 2 * row + 1;
-        col = 2 * col + 1;
-    }
-    return kept;
-}
 
 bool ParseInt(const std::string& text, int low, int high, int& value)
 {
@@ -185,11 +94,11 @@ int RunSolve(const TArgs& args)
     if (grade > 0) std::printf("difficulty %d\n", grade);
     std::printf("time_ms %.0f\n", ms);
     if (explain && result.Count >= 2 && result.Solutions.size() >= 2) {
-        for (const auto& [row, col] : Differences(result.Solutions[0], result.Solutions[1])) {
-            std::printf("differ %d %d\n", row, col);
+        for (const TGridPos& at : SolutionDifferences(result.Solutions[0], result.Solutions[1])) {
+            std::printf("differ %d %d\n", at.Row, at.Col);
         }
     } else if (explain && result.Count == 0 && result.Complete) {
-        for (const auto& [row, col] : ClashingClues(puzzle)) std::printf("clash %d %d\n", row, col);
+        for (const TGridPos& at : ClashingClues(puzzle, kClashBudget)) std::printf("clash %d %d\n", at.Row, at.Col);
     }
     std::fflush(stdout);
     if (!answer.empty() && result.Count > 0) {

@@ -9,6 +9,13 @@
 
 class QWidget;
 
+// What 自動作成 is asked to make: one of the four sizes of 新規 (0..3) and
+// a grade (1..4).
+struct TGenerateChoice {
+    int Size = 0;
+    int Grade = 2;
+};
+
 class TDialogs {
 public:
     virtual ~TDialogs() = default;
@@ -22,6 +29,9 @@ public:
     // The chosen path, or nothing when cancelled.
     virtual std::optional<QString> ChooseOpenFile() = 0;
     virtual std::optional<QString> ChooseSaveFile(const QString& initialName) = 0;
+    // The size and grade of a problem to make, starting from initial;
+    // nothing when cancelled.
+    virtual std::optional<TGenerateChoice> ChooseGenerate(const TGenerateChoice& initial) = 0;
 };
 
 // The real boxes and dialogs, parented to the window.

@@ -1,12 +1,19 @@
 // The real message boxes and file dialogs.
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "files/naming.h"
+#include "solve/grade.h"
 #include "ui/dialogs.h"
+#include "ui/radio_group.h"
+#include "ui/ui_style.h"
 
 namespace {
 
@@ -42,6 +49,37 @@ void SetJapaneseLabels(QFileDialog& dialog, bool save)
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類"));
     dialog.setLabelText(QFileDialog::Accept, save ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+}
+
+// The two choices of 自動作成 side by side, in the look of the window's
+// own lists, with OK and キャンセル.
+std::optional<TGenerateChoice> AskGenerate(QWidget* parent, const TGenerateChoice& initial)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("自動作成"));
+    dialog.setFont(GothicFont(16, true));
+    auto* sizes = new TRadioGroup(QStringLiteral("サイズ"),
+                                  {QStringLiteral("小　　10×10"), QStringLiteral("中　　17×17"),
+                                   QStringLiteral("大    31×45"), QStringLiteral("特大　50×64")},
+                                  1, &dialog);
+    QStringList names;
+    for (int grade = kGradeMin; grade <= kGradeMax; ++grade) names << QString::fromUtf8(GradeName(grade));
+    auto* grades = new TRadioGroup(QStringLiteral("難易度"), names, 1, &dialog);
+    sizes->SetItemIndex(initial.Size);
+    grades->SetItemIndex(initial.Grade - kGradeMin);
+    auto* buttons = new QDialogButtonBox(&dialog);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addWidget(sizes);
+    row->addWidget(grades);
+    auto* column = new QVBoxLayout(&dialog);
+    column->addLayout(row);
+    column->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted || sizes->ItemIndex() < 0 || grades->ItemIndex() < 0) return std::nullopt;
+    return TGenerateChoice{sizes->ItemIndex(), grades->ItemIndex() + kGradeMin};
 }
 
 class TQtDialogs : public TDialogs {
@@ -103,6 +141,11 @@ public:
             name = info.fileName();
             folder = info.absolutePath();
         }
+    }
+
+    std::optional<TGenerateChoice> ChooseGenerate(const TGenerateChoice& initial) override
+    {
+        return AskGenerate(Parent, initial);
     }
 
 private:

@@ -16,6 +16,7 @@
 #include "ui/dialogs.h"
 #include "ui/form_main.h"
 #include "ui/help_text.h"
+#include "ui/live_status.h"
 #include "ui/radio_group.h"
 #include "ui/ui_style.h"
 #include "ui/view_controls_qt.h"
@@ -26,8 +27,8 @@ namespace {
 // The right-hand column is as wide as the window was designed.
 constexpr int kMainPanelWidth = 134;
 // The edit panel is taller than the three file buttons need, to hold the
-// solution check under them.
-constexpr int kEditPanelHeight = 177;
+// solution check, 自動作成 and the running solution count under them.
+constexpr int kEditPanelHeight = 236;
 
 // Command buttons start disabled (a button set enables them) and take no
 // keyboard focus: the window takes the keys.
@@ -204,6 +205,10 @@ void TFormMain::BuildEditPanel()
     connect(ButtonNew, &QPushButton::clicked, this, [this] { Game.ButtonNewClick(); });
     connect(ButtonSave, &QPushButton::clicked, this, [this] { Game.ButtonSaveClick(1); });
     connect(ButtonCheckSolutions, &QPushButton::clicked, this, [this] { ButtonCheckSolutionsClick(); });
+    ButtonGenerate = MakeCommandButton(PanelMondai, "自動作成", 8, 172, 120, 29);
+    ButtonGenerate->setEnabled(true);
+    connect(ButtonGenerate, &QPushButton::clicked, this, [this] { ButtonGenerateClick(); });
+    BuildComposerHelp();
     PanelMondai->hide();
 }
 
@@ -233,6 +238,12 @@ void TFormMain::BuildPlayPanel()
     PanelTime->setFont(GothicFont(16, true));
     SetColors(PanelTime, kColorBtnFace, Qt::red);
     BuildHelpButtons();
+    // Under the player's help, in a panel grown for it; usable whenever no
+    // clock runs.
+    ButtonGenerateAll = MakeCommandButton(PanelPuzzle, "自動作成", 8, 331, 120, 28);
+    ButtonGenerateAll->setEnabled(true);
+    PanelPuzzle->setFixedHeight(365);
+    connect(ButtonGenerateAll, &QPushButton::clicked, this, [this] { ButtonGenerateClick(); });
     PanelPuzzle->hide();
 }
 

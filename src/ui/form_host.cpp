@@ -61,6 +61,8 @@ void TFormMain::SetTimerEnabled(bool enabled)
     // on twice should.
     if (enabled && !Timer->isActive()) Timer->start();
     if (!enabled) Timer->stop();
+    // A new problem would end a game whose clock runs.
+    ButtonGenerateAll->setEnabled(!enabled);
 }
 
 QWidget* TFormMain::ControlWidget(TControl control) const
@@ -86,6 +88,7 @@ void TFormMain::SetControlVisible(TControl control, bool visible)
     if (!widget) return;
     widget->setVisible(visible);
     if (visible) widget->raise();
+    if (control == TControl::PanelMondai) EditPanelShown(visible);
 }
 
 void TFormMain::ClearSelection(TControl control)

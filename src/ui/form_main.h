@@ -8,6 +8,8 @@
 //   form_input.cpp       pointer and keyboard on the board
 //   solution_check.cpp   the editor's "check the solutions" button
 //   help_buttons.cpp     the player's redo, check and hint, and their board mark
+//   generate_command.cpp "自動作成": a new problem of a chosen size and grade
+//   solution_status.cpp  the editor's running solution count and its board marks
 
 #include <QWidget>
 
@@ -17,6 +19,8 @@
 
 #include "play/game.h"
 #include "play/game_host.h"
+#include "solve/explain.h"
+#include "ui/dialogs.h"
 #include "view/image.h"
 
 class QFrame;
@@ -26,8 +30,9 @@ class QPushButton;
 class QScrollBar;
 class QSlider;
 class QTimer;
+class TBoardMarks;
 class TBoardView;
-class TDialogs;
+class TLiveStatus;
 class TMyImage;
 class TRadioGroup;
 class TWidgetViewControls;
@@ -59,6 +64,10 @@ public:
     QPushButton* ButtonNew = nullptr;
     QPushButton* ButtonSave = nullptr;
     QPushButton* ButtonCheckSolutions = nullptr;
+    // Outside the numbered buttons: a new problem made by the generator,
+    // and what the clues on the board allow.
+    QPushButton* ButtonGenerate = nullptr;
+    QLabel* LabelSolutions = nullptr;
     QFrame* PanelPuzzle = nullptr;
     QLabel* LabelPuzzle = nullptr;
     QPushButton* ButtonOpenAll = nullptr;
@@ -68,11 +77,14 @@ public:
     QPushButton* ButtonPause = nullptr;
     QPushButton* ButtonSaveAll = nullptr;
     QLabel* PanelTime = nullptr;
+    QPushButton* ButtonGenerateAll = nullptr;  // 自動作成 in play
     // The player's help, outside the numbered buttons.
     QPushButton* ButtonRedo = nullptr;
     QPushButton* ButtonCheckProgress = nullptr;
     QPushButton* ButtonHint = nullptr;
-    QWidget* HighlightOverlay = nullptr;  // made with the first mark
+    TBoardMarks* HighlightOverlay = nullptr;  // made with the first mark
+    // Where two solutions part, or the clues that clash; edit mode only.
+    TBoardMarks* ComposerMarks = nullptr;
     TRadioGroup* RadioGroupSize = nullptr;
     QFrame* PanelClose = nullptr;
     QPushButton* ButtonSetsumei = nullptr;
@@ -114,6 +126,7 @@ public:
     void ButtonCheckSolutionsClick();
     void ButtonCheckProgressClick();
     void ButtonHintClick();
+    void ButtonGenerateClick();
     // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z in play; false for other keys.
     bool HelpKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
     void TrackBarUnitChange();
@@ -137,6 +150,7 @@ public:
     void SetRedoEnabled(bool enabled) override;
     void SetHelpEnabled(bool enabled) override;
     void ShowHighlight(int r, int c) override;
+    void CluesChanged() override;
     bool AskYesCancel(const std::string& text) override;
     void ShowCongratulation(const std::string& text) override;
     void ShowMessage(const std::string& text) override;
@@ -158,6 +172,13 @@ private:
     TQuietPainter QuietPainter;
     // The quit button has asked already; closing asks no second time.
     bool CloseConfirmed = false;
+    // The size and grade 自動作成 offers first: the last ones chosen.
+    TGenerateChoice LastGenerateChoice;
+    // The running solution count; Stale when the clues changed while the
+    // edit panel was hidden.
+    std::unique_ptr<TLiveStatus> LiveStatus;
+    bool SolutionsStale = true;
+    TVerdict LastVerdict;
 
     void BuildImagePanel();
     void BuildMainPanel();
@@ -165,6 +186,10 @@ private:
     void BuildPlayPanel();
     void BuildClosePanel();
     void BuildHelpButtons();
+    void BuildComposerHelp();
+    void EditPanelShown(bool shown);
+    void ShowVerdict(const TVerdict& verdict);
+    void ShowComposerMarks(const std::vector<TGridPos>& marks);
     void InitStateButtons();
     void ArrangeControls();
     void CreateBoardView();

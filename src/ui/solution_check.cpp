@@ -1,62 +1,77 @@
 #include "ui/solution_check.h"
 
-#include <QApplication>
-#include <QCursor>
-#include <QEventLoop>
-#include <QProgressDialog>
-#include <atomic>
-#include <thread>
+#include <QLabel>
 
+#include "solve/grade.h"
 #include "solve/puzzle.h"
 #include "solve/race.h"
 #include "solve/solver.h"
 #include "ui/dialogs.h"
 #include "ui/form_main.h"
+#include "ui/run_aside.h"
 
 namespace {
 
 // Most problems are settled within this many branchings, in a blink.
 constexpr uint64_t kQuickNodes = 500;
 
+struct TCheckAnswer {
+    TSolveResult Result;
+    int Grade = 0;
+};
+
 }  // namespace
 
-QString SolutionCountText(int count)
+QString SolutionCountText(int count, int grade)
 {
     if (count <= 0) return QStringLiteral("解がありません");
-    if (count == 1) return QStringLiteral("解は１つです");
+    if (count == 1) {
+        if (grade >= kGradeMin) return QStringLiteral("解は１つです（難易度：%1）").arg(QString::fromUtf8(GradeName(grade)));
+        return QStringLiteral("解は１つです");
+    }
     return QStringLiteral("解が複数あります");
 }
 
 void TFormMain::ButtonCheckSolutionsClick()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TPuzzle puzzle = PuzzleFromBoard(Game.Board);
+    TCheckAnswer answer;
     TSolveOptions quick;
     quick.NodeLimit = kQuickNodes;
-    TSolveResult result = SolveBoard(Game.Board, quick);
-    QApplication::restoreOverrideCursor();
-    if (!result.Complete) {
-        // A long search runs beside the window, which stays painted, and
-        // the composer may give it up. Both engines race: problems close to
-        // unique that keep the depth-first search busy fall to the SAT one.
-        const TPuzzle puzzle = PuzzleFromBoard(Game.Board);
-        std::atomic<bool> cancel{false};
-        TSolveOptions options;
-        options.Cancel = &cancel;
-        QProgressDialog progress(QStringLiteral("解を調べています…"), QStringLiteral("中止"), 0, 0, this);
-        progress.setWindowTitle(QStringLiteral("解の確認"));
-        progress.setWindowModality(Qt::ApplicationModal);
-        progress.setMinimumDuration(0);
-        QEventLoop loop;
-        connect(&progress, &QProgressDialog::canceled, &loop, [&cancel] { cancel = true; });
-        std::thread worker([&] {
-            result = SolvePuzzleRace(puzzle, options);
-            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-        });
-        progress.show();
-        loop.exec();
-        worker.join();
-        progress.hide();
-        if (!result.Complete) return;
+    answer.Result = SolvePuzzle(puzzle, quick);
+    // A long search shows its box at once. Both engines race beside the
+    // window, which stays painted: problems close to unique that keep the
+    // depth-first search busy fall to the SAT one. There is no time limit;
+    // the composer may give it up.
+    const bool settled = answer.Result.Complete;
+    const bool answered = RunAside(
+        this, QStringLiteral("解を調べています…"), QStringLiteral("解の確認"), answer,
+        [&puzzle, &answer](const std::atomic<bool>* cancel) {
+            TCheckAnswer a = answer;
+            if (!a.Result.Complete) {
+                TSolveOptions options;
+                options.Cancel = cancel;
+                a.Result = SolvePuzzleRace(puzzle, options);
+            }
+            if (a.Result.Complete && a.Result.Count == 1) {
+                const TGradeResult grade = GradeProblem(puzzle, cancel);
+                if (grade.Complete) a.Grade = grade.Grade;
+            }
+            return a;
+        },
+        settled ? kQuietMilliseconds : 0);
+    if (!answered || !answer.Result.Complete) return;
+    Dialogs().ShowInformation(SolutionCountText(answer.Result.Count, answer.Grade));
+    // The running count may have given up on this board: the check's answer
+    // takes its place.
+    if (LastVerdict.Solutions == TVerdict::kUnknown && LastVerdict.Final) {
+        TVerdict verdict;
+        verdict.Solutions = std::min(answer.Result.Count, 2);
+        verdict.Grade = answer.Grade;
+        verdict.Final = true;
+        if (verdict.Solutions == 2 && answer.Result.Solutions.size() >= 2) {
+            verdict.Marks = SolutionDifferences(answer.Result.Solutions[0], answer.Result.Solutions[1]);
+        }
+        ShowVerdict(verdict);
     }
-    Dialogs().ShowInformation(SolutionCountText(result.Count));
 }

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "ui/board_marks.h"
 #include "ui/dialogs.h"
 #include "ui/form_main.h"
 #include "ui/radio_group.h"
@@ -24,6 +25,8 @@ public:
     // Chosen paths; an empty one, or none left, cancels the dialog.
     std::deque<QString> OpenAnswers;
     std::deque<QString> SaveAnswers;
+    // Choices for 自動作成; none left cancels it.
+    std::deque<TGenerateChoice> GenerateAnswers;
     QStringList Questions, Congratulations, Informations, Errors, SaveNames;
 
     bool AskYesCancel(const QString& text) override
@@ -42,6 +45,14 @@ public:
     {
         SaveNames << initialName;
         return Take(SaveAnswers);
+    }
+
+    std::optional<TGenerateChoice> ChooseGenerate(const TGenerateChoice&) override
+    {
+        if (GenerateAnswers.empty()) return std::nullopt;
+        const TGenerateChoice answer = GenerateAnswers.front();
+        GenerateAnswers.pop_front();
+        return answer;
     }
 
 private:
