@@ -127,6 +127,8 @@ public:
     void ButtonCheckProgressClick();
     void ButtonHintClick();
     void ButtonGenerateClick();
+    // The running solution count is still at work on the board's clues.
+    bool LiveStatusRunning() const;
     // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z in play; false for other keys.
     bool HelpKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
     void TrackBarUnitChange();

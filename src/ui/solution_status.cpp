@@ -15,8 +15,9 @@
 
 namespace {
 
-// A colour the board never paints, so the marks cannot be taken for play.
-const QColor kComposerMarkColor(200, 0, 200);
+// Cyan: a colour the board never paints, so the marks cannot be taken for
+// clues, segments or the player's marks.
+const QColor kComposerMarkColor(0, 200, 230);
 
 }  // namespace
 
@@ -42,10 +43,15 @@ void TFormMain::BuildComposerHelp()
     LabelSolutions->setGeometry(7, 205, 120, 24);
     LabelSolutions->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     LabelSolutions->setAlignment(Qt::AlignCenter);
-    LabelSolutions->setFont(GothicFont(12, true));
+    LabelSolutions->setFont(GothicFont(11, true));
     SetColors(LabelSolutions, kColorBtnFace, kColorWindowText);
     LiveStatus = std::make_unique<TLiveStatus>();
     LiveStatus->OnVerdict = [this](const TVerdict& verdict) { ShowVerdict(verdict); };
+}
+
+bool TFormMain::LiveStatusRunning() const
+{
+    return LiveStatus && LiveStatus->Running();
 }
 
 void TFormMain::CluesChanged()
