@@ -129,6 +129,7 @@ public:
     void ButtonGenerateClick();
     // The running solution count is still at work on the board's clues.
     bool LiveStatusRunning() const;
+    TLiveStatus& SolutionStatus() { return *LiveStatus; }
     // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z in play; false for other keys.
     bool HelpKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
     void TrackBarUnitChange();

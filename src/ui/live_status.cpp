@@ -23,6 +23,11 @@ TLiveStatus::~TLiveStatus()
     }
 }
 
+void TLiveStatus::SetBudget(std::chrono::milliseconds budget)
+{
+    Deadline->setInterval(static_cast<int>(budget.count()));
+}
+
 void TLiveStatus::Start(const TPuzzle& puzzle)
 {
     Stop();

@@ -22,6 +22,8 @@ class TLiveStatus : public QObject {
 public:
     // A search not answered within this long is given up as unknown.
     static constexpr std::chrono::milliseconds kBudget{10000};
+    // For searches started from now on.
+    void SetBudget(std::chrono::milliseconds budget);
 
     explicit TLiveStatus(QObject* parent = nullptr);
     ~TLiveStatus() override;

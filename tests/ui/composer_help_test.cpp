@@ -1,6 +1,7 @@
 // 自動作成 and the editor's running solution count, through the window.
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QProgressDialog>
@@ -11,6 +12,7 @@
 #include "solve/puzzle.h"
 #include "solve/solver.h"
 #include "ui/live_status.h"
+#include "under_clued_problem.h"
 #include "window_fixture.h"
 
 namespace {
@@ -157,4 +159,30 @@ TEST_F(TWindowTest, TheRunningCountFollowsEveryPickAndMarksWhatToMend)
     // Play has no use for the marks.
     ChooseMode(1);
     EXPECT_FALSE(Form->ComposerMarks->isVisible());
+}
+
+TEST_F(TWindowTest, ACountGivenUpAsUnknownIsTakenOverBySolutionCheck)
+{
+    const QString path = QDir(Folder.path()).filePath(QStringLiteral("Open.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kUnderCluedProblem);
+    file.close();
+    ChooseMode(0);
+    ASSERT_TRUE(WaitForFinalVerdict(*Form));
+    // A budget far too short for this board stands in for ten seconds.
+    Form->SolutionStatus().SetBudget(std::chrono::milliseconds(1));
+    Dialogs->OpenAnswers.push_back(path);
+    QTest::mouseClick(Form->ButtonOpen, Qt::LeftButton);
+    ASSERT_EQ(Game().Board.Rows, 31);
+    ASSERT_TRUE(WaitForFinalVerdict(*Form));
+    EXPECT_EQ(Form->LabelSolutions->text(), QStringLiteral("解：不明"));
+    EXPECT_FALSE(Form->ComposerMarks != nullptr && Form->ComposerMarks->isVisible());
+
+    // 解の確認 has no such limit; its answer takes the unknown's place.
+    QTest::mouseClick(Form->ButtonCheckSolutions, Qt::LeftButton);
+    ASSERT_EQ(Dialogs->Informations.size(), 1);
+    EXPECT_EQ(Dialogs->Informations.front(), QStringLiteral("解が複数あります"));
+    EXPECT_EQ(Form->LabelSolutions->text(), QStringLiteral("解：複数"));
+    EXPECT_TRUE(Form->ComposerMarks->isVisible());
 }
