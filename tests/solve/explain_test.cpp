@@ -1,5 +1,6 @@
 // The composer's verdict on a board: the count first, then what goes with
-// it, and a cancelled search that claims nothing.
+// it. (A search cut short is seen through the window: its test gives the
+// running count a budget too short for a large board.)
 
 #include <gtest/gtest.h>
 
@@ -44,13 +45,4 @@ TEST(Verdict, CountComesFirstThenTheMarksOrTheGrade)
     ASSERT_EQ(none[1].Marks.size(), 1u);
     EXPECT_EQ(none[1].Marks[0].Row, 1);
     EXPECT_EQ(none[1].Marks[0].Col, 1);
-}
-
-TEST(Verdict, ACancelledSearchClaimsNoCount)
-{
-    std::atomic<bool> cancel{true};
-    const std::vector<TVerdict> reports = Reports(Board({"........", "..r0....", "........", "........"}), &cancel);
-    ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0].Solutions, TVerdict::kUnknown);
-    EXPECT_TRUE(reports[0].Final);
 }

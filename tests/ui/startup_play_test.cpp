@@ -159,13 +159,7 @@ TEST_F(TWindowTest, SolvingTheSampleByClicksCongratulatesAndStoresTheRecord)
     QTest::mouseClick(Form->ButtonStart, Qt::LeftButton);
     const TSolveResult solved = SolveBoard(Game().Board);
     ASSERT_GE(solved.Count, 1);
-    const TSolution& solution = solved.Solutions.front();
-    for (int i = 1; i <= solution.Rows; ++i) {
-        for (int j = 1; j <= solution.Cols; ++j) {
-            if (solution.IsGreen(i, j)) ClickElement(2 * i - 1, 2 * j - 1, Qt::RightButton);
-        }
-    }
-    for (const TGridPos& edge : LoopSegments(solution)) ClickElement(edge.Row, edge.Col);
+    PlayByClicks(solved.Solutions.front());
 
     ASSERT_EQ(Dialogs->Congratulations.size(), 1);
     EXPECT_EQ(Dialogs->Congratulations.front(), QStringLiteral("　　お　め　で　と　う　　"));

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "solve/solver.h"
 #include "ui/board_marks.h"
 #include "ui/dialogs.h"
 #include "ui/form_main.h"
@@ -110,6 +111,18 @@ protected:
     void ClickElement(int r, int c, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mouseClick(Image(), button, Qt::NoModifier, ElementPixel(r, c));
+    }
+
+    // Plays a solution as a player would: every green cell with the right
+    // button, then the loop's segments with the left one.
+    void PlayByClicks(const TSolution& solution)
+    {
+        for (int i = 1; i <= solution.Rows; ++i) {
+            for (int j = 1; j <= solution.Cols; ++j) {
+                if (solution.IsGreen(i, j)) ClickElement(2 * i - 1, 2 * j - 1, Qt::RightButton);
+            }
+        }
+        for (const TGridPos& edge : LoopSegments(solution)) ClickElement(edge.Row, edge.Col);
     }
 
     // Clicks an item's radio button on its indicator, where a click always
