@@ -1,22 +1,25 @@
 // Composing problems of each grade with exactly one solution, by board size:
-// median and worst time over 20 seeds (10 for 50 x 64), the mean clue count,
+// median and worst time over 20 seeds (10 for 50 x 64), in wall-clock and
+// processor time, the mean clue count,
 // the share of clues that count zero, and the peak memory of the process so
 // far (it only grows, so a row's figure covers the rows before it too).
 //
 // The two large sizes take many minutes and run only with
 // QUILORN_BENCH_LARGE=1. QUILORN_BENCH_LIMIT=S gives each problem S seconds
-// before it is cancelled (counted as a failure, its time still in the
+// before it is cancelled (counted in "failed", its time still in the
 // figures); QUILORN_BENCH_CHECK=1 grades every problem afterwards, outside
-// the timing, and fails the row on one of another grade;
+// the timing, and counts those of another grade in "wrong_grade";
 // QUILORN_BENCH_SEEDS=N takes the first N seeds instead.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
+#include <time.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <thread>
@@ -26,6 +29,15 @@
 #include "solve/grade.h"
 
 namespace {
+
+// Processor time of this thread: on a machine shared with other work the
+// wall-clock figures wander, these far less.
+double ThreadMilliseconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
 
 double PeakMegabytes()
 {
@@ -73,7 +85,7 @@ void BM_Generate(benchmark::State& state, int rows, int cols, int grade, int see
     const double limit = limitText != nullptr ? std::atof(limitText) : 0.0;
     const bool check = std::getenv("QUILORN_BENCH_CHECK") != nullptr;
     if (const char* seedsText = std::getenv("QUILORN_BENCH_SEEDS")) seeds = std::max(1, std::atoi(seedsText));
-    std::vector<double> times;
+    std::vector<double> times, cpuTimes;
     double clues = 0, zeros = 0;
     int failed = 0, wrong = 0;
     for (auto _ : state) {
@@ -87,11 +99,13 @@ void BM_Generate(benchmark::State& state, int rows, int cols, int grade, int see
             options.Cancel = &cancel;
             TGenerateResult result;
             const auto start = std::chrono::steady_clock::now();
+            const double cpuStart = ThreadMilliseconds();
             {
                 TWatchdog watchdog(cancel, limit);
                 result = GeneratePuzzle(options);
             }
             times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            cpuTimes.push_back(ThreadMilliseconds() - cpuStart);
             if (!result.Ok) {
                 ++failed;
                 continue;
@@ -100,21 +114,28 @@ void BM_Generate(benchmark::State& state, int rows, int cols, int grade, int see
                 clues += c.Clue;
                 zeros += c.Clue && c.Number == 0;
             }
-            if (check && GradePuzzle(result.Puzzle) != grade) ++wrong;
+            if (check) {
+                const int got = GradePuzzle(result.Puzzle);
+                if (got != grade) {
+                    ++wrong;
+                    std::fprintf(stderr, "%dx%d seed %d: asked grade %d, got %d\n", rows, cols, seed, grade, got);
+                }
+            }
         }
     }
     std::sort(times.begin(), times.end());
+    std::sort(cpuTimes.begin(), cpuTimes.end());
     const int made = seeds - failed;
     state.counters["seeds"] = seeds;
     state.counters["failed"] = failed;
     state.counters["median_ms"] = times[times.size() / 2];
     state.counters["worst_ms"] = times.back();
+    state.counters["cpu_median_ms"] = cpuTimes[cpuTimes.size() / 2];
+    state.counters["cpu_worst_ms"] = cpuTimes.back();
     state.counters["clues"] = made > 0 ? clues / made : 0;
     state.counters["zero_pct"] = clues > 0 ? 100.0 * zeros / clues : 0;
     state.counters["peak_MB"] = PeakMegabytes();
     if (check) state.counters["wrong_grade"] = wrong;
-    if (failed > 0) state.SkipWithError("some seeds gave no problem");
-    if (wrong > 0) state.SkipWithError("a problem of another grade");
 }
 
 void Register()

@@ -31,6 +31,11 @@ constexpr int kOrders = 6;
 constexpr int kRounds = 3;
 // How far around a clue the board is reasoned about alone.
 constexpr int kWindowRadius = 3;
+// Boards from this many cells on look for a contradiction near a clue
+// taken away before reasoning on the whole board.
+constexpr int kNearBoard = 400;
+// How far from a clue taken away the others are looked at again.
+constexpr int kRecheckRadius = 4;
 
 int Distance(int a, int b, int cols)
 {
@@ -155,6 +160,34 @@ TSettle TComposer::Settle(const TPuzzle& puzzle, int layer)
     return Work.Run(layer, Hints.empty() ? nullptr : &Hints);
 }
 
+// Whether the local rules and trials near the cell (both values of every
+// open cell and segment within four steps) find the problem contradictory:
+// a quick proof that a clue taken away there leaves no solution. Most
+// clues are needed that way.
+bool TComposer::BreaksNear(const TPuzzle& puzzle, int cell)
+{
+    ++Checks;
+    Work.Reset(puzzle);
+    const TSearchState& state = Work.State;
+    constexpr int kReach = 4;
+    Near.clear();
+    const int i = cell / Design.Cols, j = cell % Design.Cols;
+    for (int y = std::max(0, i - kReach); y <= std::min(Design.Rows - 1, i + kReach); ++y) {
+        for (int x = std::max(0, j - kReach); x <= std::min(Design.Cols - 1, j + kReach); ++x) {
+            const int p = state.CellIndex(y, x);
+            Near.push_back(TSearchState::TStep{p, false, kCellGreen, kLayerTrial});
+            Near.push_back(TSearchState::TStep{p, false, kCellLoop, kLayerTrial});
+            int edges[4];
+            state.EdgesOf(p, edges);
+            for (int e : {edges[2], edges[3]}) {
+                Near.push_back(TSearchState::TStep{e, true, kEdgeOn, kLayerTrial});
+                Near.push_back(TSearchState::TStep{e, true, kEdgeOff, kLayerTrial});
+            }
+        }
+    }
+    return Work.TrySteps(Near, kLayerTrial) == TSettle::Contradiction;
+}
+
 // Clue cells with no green neighbour turn green again, one at a time in a
 // random order, wherever the board is still settled at the grade (up to
 // which layers 1 to 3 reason; 4: one solution). The number taken away.
@@ -179,11 +212,9 @@ int TComposer::Thin(int grade)
     return taken;
 }
 
-// Whether the problem has one solution: the reasoning of grade 3 proves
-// most, a search the rest. The search tries the intended solution first,
-// when there is one, so that a rival shows up soon.
 // Whether the problem is settled at the grade; its solution then, and the
-// steps that settled it become the hints of the next check.
+// steps that settled it become the hints of the next check. Past what
+// reasoning settles (grade 4), a search must prove the solution the only one.
 bool TComposer::Accepted(const TPuzzle& puzzle, int grade, const TSolution* intended, TSolution* solution)
 {
     if (Settle(puzzle, std::min(grade, static_cast<int>(kLayerDeep))) == TSettle::Settled) {
@@ -191,7 +222,13 @@ bool TComposer::Accepted(const TPuzzle& puzzle, int grade, const TSolution* inte
         Hints.swap(Work.Steps);
         return true;
     }
-    if (grade < kLayerSearch) return false;
+    return grade == kLayerSearch && Unique(puzzle, intended, solution);
+}
+
+// Whether a search finds one solution and no other. It tries the intended
+// solution first, when there is one, so that a rival shows up soon.
+bool TComposer::Unique(const TPuzzle& puzzle, const TSolution* intended, TSolution* solution)
+{
     ++Checks;
     TSearchState state(puzzle);
     if (!state.Consistent()) return false;
@@ -212,23 +249,84 @@ bool TComposer::Accepted(const TPuzzle& puzzle, int grade, const TSolution* inte
 // the solution the reasoning found.
 bool TComposer::KeepNeededOnly()
 {
-    for (int pass = 0; pass < 8; ++pass) {
-        bool taken = false;
+    // A clue found needed mostly stays needed when another goes; near the
+    // one gone it may not, so those are looked at again at once. Quick
+    // passes take a clue whose absence the board around it cannot bear,
+    // given the design further away, as needed: it almost always is. Only
+    // a full pass, over all clues and checking each on the whole board,
+    // that takes none away ends it.
+    std::vector<uint8_t> settled(Design.Kind.size(), 0);  // found needed since the last full pass
+    bool full = false;
+    for (int pass = 0; pass < 16; ++pass) {
+        std::vector<int> taken;
         std::vector<int> clues = Design.CellsOf(kDesignClue);
         Random.Shuffle(clues);
         for (int cell : clues) {
             if (Cancelled()) return false;
-            TPuzzle without = Design.ToPuzzle();
-            without.Cells[static_cast<size_t>(cell)] = TPuzzleCell{};
-            TSolution solution;
-            if (!Accepted(without, Options.Grade, nullptr, &solution)) continue;
-            Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
-            Design.Adopt(solution);
-            taken = true;
+            if (!full && settled[static_cast<size_t>(cell)]) continue;
+            if (Needed(cell, full)) {
+                settled[static_cast<size_t>(cell)] = 1;
+                continue;
+            }
+            taken.push_back(cell);
         }
-        if (!taken) return true;
+        if (full && taken.empty()) return true;
+        for (int gone : taken) {
+            for (size_t k = 0; k < settled.size(); ++k) {
+                if (Distance(static_cast<int>(k), gone, Design.Cols) <= kRecheckRadius) settled[k] = 0;
+            }
+        }
+        full = taken.empty();
     }
     return false;
+}
+
+// Whether the grade's reasoning fails to settle the board without the
+// clue at the cell (the cell a plain one); where it settles it, the clue
+// goes and the design takes the solution found. Not exact: the board
+// around the cell finding no solution like the design's is taken as proof.
+bool TComposer::Needed(int cell, bool exact)
+{
+    TPuzzle without = Design.ToPuzzle();
+    without.Cells[static_cast<size_t>(cell)] = TPuzzleCell{};
+    // What the board around the cell cannot settle without the clue, given
+    // the design further away, the whole board cannot either.
+    const TSettle around = Options.Grade <= kLayerDeep || !exact ? SettleAround(without, cell, std::min(Options.Grade, static_cast<int>(kLayerDeep)))
+                                                                 : TSettle::Settled;
+    if (Options.Grade <= kLayerDeep && around == TSettle::Open) return true;
+    if (!exact && around == TSettle::Contradiction) return true;
+    // Without a solution nothing settles it. On a small board the trials
+    // near the cell cost as much as reasoning on all of it.
+    if (Design.Rows * Design.Cols >= kNearBoard && BreaksNear(without, cell)) return true;
+    TSolution solution;
+    if (!Accepted(without, Options.Grade, nullptr, &solution)) return true;
+    Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
+    Design.Adopt(solution);
+    return false;
+}
+
+// Whether a changed board (the cell's clue gone or turned) needs the grade:
+// its lower layers leave it open and the grade's own reasoning settles it.
+// Where the board around the cell, given the design further away, stays
+// open at the grade, so does the whole board: most changes fail there at
+// little cost. The grade's reasoning goes on from where the lower layers
+// stopped rather than starting over.
+bool TComposer::NeedsGrade(const TPuzzle& puzzle, int cell, const TSolution* intended, TSolution* solution)
+{
+    const int grade = Options.Grade;
+    if (grade <= kLayerDeep && SettleAround(puzzle, cell, grade) == TSettle::Open) return false;
+    ++Checks;
+    Work.Reset(puzzle);
+    Work.KeepSteps();
+    const std::vector<TSearchState::TStep>* hints = Hints.empty() ? nullptr : &Hints;
+    if (Work.Run(grade - 1, hints) != TSettle::Open) return false;
+    if (grade <= kLayerDeep) {
+        if (Work.Run(grade, hints) != TSettle::Settled) return false;
+        if (solution != nullptr) *solution = Work.Solution();
+        Hints.swap(Work.Steps);
+        return true;
+    }
+    return Unique(puzzle, intended, solution);
 }
 
 // A change after which the board is still settled at the grade but not
@@ -236,7 +334,6 @@ bool TComposer::KeepNeededOnly()
 // the one found), or a clue turned to another arrow.
 bool TComposer::Harden()
 {
-    const int grade = Options.Grade;
     std::vector<int> clues = Design.CellsOf(kDesignClue);
     Random.Shuffle(clues);
     const TPuzzle puzzle = Design.ToPuzzle();
@@ -245,7 +342,7 @@ bool TComposer::Harden()
         TPuzzle without = puzzle;
         without.Cells[static_cast<size_t>(cell)] = TPuzzleCell{};
         TSolution solution;
-        if (Settle(without, grade - 1) != TSettle::Settled && Accepted(without, grade, nullptr, &solution)) {
+        if (NeedsGrade(without, cell, nullptr, &solution)) {
             Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
             Design.Adopt(solution);
             return true;
@@ -256,7 +353,7 @@ bool TComposer::Harden()
             Design.Arrow[static_cast<size_t>(cell)] = other;
             const TPuzzle turned = Design.ToPuzzle();
             const TSolution intended = Design.ToSolution();
-            if (Settle(turned, grade - 1) != TSettle::Settled && Accepted(turned, grade, &intended, nullptr)) return true;
+            if (NeedsGrade(turned, cell, &intended, nullptr)) return true;
             Design.Arrow[static_cast<size_t>(cell)] = arrow;
         }
     }
