@@ -34,6 +34,8 @@ constexpr int kWindowRadius = 3;
 // Boards from this many cells on look for a contradiction near a clue
 // taken away before reasoning on the whole board.
 constexpr int kNearBoard = 400;
+// Branchings of the short search for a second solution near a change.
+constexpr uint64_t kRivalNodes = 200;
 // How far from a clue taken away the others are looked at again.
 constexpr int kRecheckRadius = 4;
 
@@ -127,27 +129,56 @@ bool TComposer::FillOpenCells()
 // The grade's reasoning on the board around the cell, with every cell and
 // segment further than the window's radius given as the design has them.
 // Open means that the whole board is not settled either.
-TSettle TComposer::SettleAround(const TPuzzle& puzzle, int cell, int layer)
+// Sets the reasoner to the puzzle with every cell and segment further than
+// the window's radius from the cell given as the design has them. False
+// when that contradicts the puzzle.
+bool TComposer::AssumeDesignAround(const TPuzzle& puzzle, int cell)
 {
-    ++Checks;
     const int cols = Design.Cols;
     auto inside = [&](int k) { return Distance(k, cell, cols) <= kWindowRadius; };
     TReasoner& reasoner = Work;
     reasoner.Reset(puzzle);
-    if (!reasoner.Consistent()) return TSettle::Contradiction;
+    if (!reasoner.Consistent()) return false;
     for (int k = 0; k < Design.Rows * cols; ++k) {
         const uint8_t kind = Design.Kind[static_cast<size_t>(k)];
         if (puzzle.Cells[static_cast<size_t>(k)].Clue || inside(k)) continue;
-        if (kind == kDesignClue || !reasoner.AssumeCell(k / cols, k % cols, kind == kDesignGreen)) return TSettle::Contradiction;
+        if (kind == kDesignClue || !reasoner.AssumeCell(k / cols, k % cols, kind == kDesignGreen)) return false;
     }
     const size_t n = Design.Loop.size();
     for (size_t t = 0; t < n; ++t) {
         const int a = Design.Loop[t], b = Design.Loop[(t + 1) % n];
         if (inside(a) || inside(b)) continue;
         const int first = std::min(a, b);
-        if (!reasoner.AssumeSegment(first / cols, first % cols, std::max(a, b) - first != 1, true)) return TSettle::Contradiction;
+        if (!reasoner.AssumeSegment(first / cols, first % cols, std::max(a, b) - first != 1, true)) return false;
     }
-    return reasoner.Run(layer);
+    return true;
+}
+
+// The grade's reasoning on the board around the cell, with every cell and
+// segment further than the window's radius given as the design has them.
+// Open means that the whole board is not settled either.
+TSettle TComposer::SettleAround(const TPuzzle& puzzle, int cell, int layer)
+{
+    ++Checks;
+    if (!AssumeDesignAround(puzzle, cell)) return TSettle::Contradiction;
+    return Work.Run(layer);
+}
+
+// Whether two solutions that agree with the design away from the cell turn
+// up in a short search of the board around it: proof that the problem has
+// more than one, found at a fraction of the cost of a search of the whole.
+bool TComposer::RivalsNear(const TPuzzle& puzzle, int cell, const TSolution* intended)
+{
+    ++Checks;
+    if (!AssumeDesignAround(puzzle, cell)) return false;
+    TSearchState& state = Work.State;
+    state.SkipImplied = false;
+    TSearchControl control;
+    control.Cap = 2;
+    control.NodeLimit = kRivalNodes;
+    control.Hint = intended;
+    control.Cancel = Options.Cancel;
+    return RunSearch(state, puzzle, control).Count == 2;
 }
 
 // Reasoning up to the layer on the whole board, trying first the steps
@@ -203,7 +234,7 @@ int TComposer::Thin(int grade)
         const TPuzzle puzzle = Design.ToPuzzle();
         const TSolution intended = Design.ToSolution();
         if (NumbersFit(puzzle) && (grade == kLayerSearch || SettleAround(puzzle, cell, grade) != TSettle::Open) &&
-            Accepted(puzzle, grade, &intended, nullptr)) {
+            Accepted(puzzle, grade, cell, &intended, nullptr)) {
             ++taken;
             continue;
         }
@@ -215,20 +246,23 @@ int TComposer::Thin(int grade)
 // Whether the problem is settled at the grade; its solution then, and the
 // steps that settled it become the hints of the next check. Past what
 // reasoning settles (grade 4), a search must prove the solution the only one.
-bool TComposer::Accepted(const TPuzzle& puzzle, int grade, const TSolution* intended, TSolution* solution)
+bool TComposer::Accepted(const TPuzzle& puzzle, int grade, int cell, const TSolution* intended, TSolution* solution)
 {
     if (Settle(puzzle, std::min(grade, static_cast<int>(kLayerDeep))) == TSettle::Settled) {
         if (solution != nullptr) *solution = Work.Solution();
         Hints.swap(Work.Steps);
         return true;
     }
-    return grade == kLayerSearch && Unique(puzzle, intended, solution);
+    return grade == kLayerSearch && Unique(puzzle, cell, intended, solution);
 }
 
 // Whether a search finds one solution and no other. It tries the intended
-// solution first, when there is one, so that a rival shows up soon.
-bool TComposer::Unique(const TPuzzle& puzzle, const TSolution* intended, TSolution* solution)
+// solution first, when there is one, so that a rival shows up soon; and
+// first of all a short one near the cell changed (when given), where most
+// rivals are.
+bool TComposer::Unique(const TPuzzle& puzzle, int cell, const TSolution* intended, TSolution* solution)
 {
+    if (cell >= 0 && RivalsNear(puzzle, cell, intended)) return false;
     ++Checks;
     TSearchState state(puzzle);
     if (!state.Consistent()) return false;
@@ -299,7 +333,7 @@ bool TComposer::Needed(int cell, bool exact)
     // near the cell cost as much as reasoning on all of it.
     if (Design.Rows * Design.Cols >= kNearBoard && BreaksNear(without, cell)) return true;
     TSolution solution;
-    if (!Accepted(without, Options.Grade, nullptr, &solution)) return true;
+    if (!Accepted(without, Options.Grade, cell, nullptr, &solution)) return true;
     Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
     Design.Adopt(solution);
     return false;
@@ -326,7 +360,7 @@ bool TComposer::NeedsGrade(const TPuzzle& puzzle, int cell, const TSolution* int
         Hints.swap(Work.Steps);
         return true;
     }
-    return Unique(puzzle, intended, solution);
+    return Unique(puzzle, cell, intended, solution);
 }
 
 // A change after which the board is still settled at the grade but not

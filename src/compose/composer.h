@@ -44,8 +44,10 @@ private:
     int Thin(int grade);
     bool KeepNeededOnly();
     bool Needed(int cell, bool exact);
-    bool Unique(const TPuzzle& puzzle, const TSolution* intended, TSolution* solution);
-    bool Accepted(const TPuzzle& puzzle, int grade, const TSolution* intended, TSolution* solution);
+    bool Unique(const TPuzzle& puzzle, int cell, const TSolution* intended, TSolution* solution);
+    bool AssumeDesignAround(const TPuzzle& puzzle, int cell);
+    bool RivalsNear(const TPuzzle& puzzle, int cell, const TSolution* intended);
+    bool Accepted(const TPuzzle& puzzle, int grade, int cell, const TSolution* intended, TSolution* solution);
     bool NeedsGrade(const TPuzzle& puzzle, int cell, const TSolution* intended, TSolution* solution);
     bool Harden();
 };
