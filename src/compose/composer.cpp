@@ -323,17 +323,21 @@ bool TComposer::Needed(int cell, bool exact)
 {
     TPuzzle without = Design.ToPuzzle();
     without.Cells[static_cast<size_t>(cell)] = TPuzzleCell{};
-    // What the board around the cell cannot settle without the clue, given
-    // the design further away, the whole board cannot either.
-    const TSettle around = Options.Grade <= kLayerDeep || !exact ? SettleAround(without, cell, std::min(Options.Grade, static_cast<int>(kLayerDeep)))
-                                                                 : TSettle::Settled;
-    if (Options.Grade <= kLayerDeep && around == TSettle::Open) return true;
-    if (!exact && around == TSettle::Contradiction) return true;
+    TSolution solution;
+    // For grade 1 the local rules on the whole board cost no more than the
+    // tests below. Else what the board around the cell cannot settle
+    // without the clue, given the design further away, the whole board
+    // cannot either.
+    const int grade = Options.Grade;
+    if (grade == kLayerLocal) exact = true;
+    const bool around = grade > kLayerLocal && (grade <= kLayerDeep || !exact);
+    const TSettle settle = around ? SettleAround(without, cell, std::min(grade, static_cast<int>(kLayerDeep))) : TSettle::Settled;
+    if (grade <= kLayerDeep && settle == TSettle::Open) return true;
+    if (!exact && settle == TSettle::Contradiction) return true;
     // Without a solution nothing settles it. On a small board the trials
     // near the cell cost as much as reasoning on all of it.
-    if (Design.Rows * Design.Cols >= kNearBoard && BreaksNear(without, cell)) return true;
-    TSolution solution;
-    if (!Accepted(without, Options.Grade, cell, nullptr, &solution)) return true;
+    if (grade > kLayerLocal && Design.Rows * Design.Cols >= kNearBoard && BreaksNear(without, cell)) return true;
+    if (!Accepted(without, grade, cell, nullptr, &solution)) return true;
     Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
     Design.Adopt(solution);
     return false;
