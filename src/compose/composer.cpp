@@ -337,7 +337,21 @@ bool TComposer::Needed(int cell, bool exact)
     // Without a solution nothing settles it. On a small board the trials
     // near the cell cost as much as reasoning on all of it.
     if (grade > kLayerLocal && Design.Rows * Design.Cols >= kNearBoard && BreaksNear(without, cell)) return true;
-    if (!Accepted(without, grade, cell, nullptr, &solution)) return true;
+    // Most boards without a needed clue fail by the trials already: the
+    // deep layer, whose own steps cost far more, goes on from there.
+    if (grade == kLayerDeep) {
+        ++Checks;
+        Work.Reset(without);
+        Work.KeepSteps();
+        const std::vector<TSearchState::TStep>* hints = Hints.empty() ? nullptr : &Hints;
+        TSettle r = Work.Run(kLayerTrial, hints);
+        if (r == TSettle::Open) r = Work.Run(kLayerDeep, hints);
+        if (r != TSettle::Settled) return true;
+        solution = Work.Solution();
+        Hints.swap(Work.Steps);
+    } else if (!Accepted(without, grade, cell, nullptr, &solution)) {
+        return true;
+    }
     Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
     Design.Adopt(solution);
     return false;
