@@ -412,6 +412,18 @@ bool TComposer::Harden()
     return false;
 }
 
+// The grade as the grader finds it, reasoning from scratch. Hints only
+// speed a check up, as a rule; but a deep trial replayed before its turn
+// can decide what the grader's own order leaves open.
+bool TComposer::GradeHolds()
+{
+    ++Checks;
+    Work.Reset(Design.ToPuzzle());
+    const TSettle settle = Work.Run(kLayerDeep);
+    if (Options.Grade == kLayerSearch) return settle == TSettle::Open;
+    return settle == TSettle::Settled && Work.HighestLayer() == Options.Grade;
+}
+
 bool TComposer::Compose()
 {
     const int grade = Options.Grade;
@@ -433,7 +445,10 @@ bool TComposer::Compose()
             // another kind may leave them short.
             if (grade > kLayerLocal && Settle(Design.ToPuzzle(), grade - 1) == TSettle::Settled && !Harden()) break;
             if (!KeepNeededOnly()) return false;
-            if (grade == kLayerLocal || Settle(Design.ToPuzzle(), grade - 1) != TSettle::Settled) return true;
+            if (grade == kLayerLocal || Settle(Design.ToPuzzle(), grade - 1) != TSettle::Settled) {
+                if (GradeHolds()) return true;
+                break;
+            }
         }
     }
     return false;

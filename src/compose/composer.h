@@ -50,4 +50,5 @@ private:
     bool Accepted(const TPuzzle& puzzle, int grade, int cell, const TSolution* intended, TSolution* solution);
     bool NeedsGrade(const TPuzzle& puzzle, int cell, const TSolution* intended, TSolution* solution);
     bool Harden();
+    bool GradeHolds();
 };
