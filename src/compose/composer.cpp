@@ -31,6 +31,13 @@ constexpr int kOrders = 6;
 constexpr int kRounds = 3;
 // How far around a clue the board is reasoned about alone.
 constexpr int kWindowRadius = 3;
+// Boards from this many cells on look for a contradiction near a clue
+// taken away before reasoning on the whole board.
+constexpr int kNearBoard = 400;
+// Branchings of the short search for a second solution near a change.
+constexpr uint64_t kRivalNodes = 200;
+// How far from a clue taken away the others are looked at again.
+constexpr int kRecheckRadius = 4;
 
 int Distance(int a, int b, int cols)
 {
@@ -122,27 +129,56 @@ bool TComposer::FillOpenCells()
 // The grade's reasoning on the board around the cell, with every cell and
 // segment further than the window's radius given as the design has them.
 // Open means that the whole board is not settled either.
-TSettle TComposer::SettleAround(const TPuzzle& puzzle, int cell, int layer)
+// Sets the reasoner to the puzzle with every cell and segment further than
+// the window's radius from the cell given as the design has them. False
+// when that contradicts the puzzle.
+bool TComposer::AssumeDesignAround(const TPuzzle& puzzle, int cell)
 {
-    ++Checks;
     const int cols = Design.Cols;
     auto inside = [&](int k) { return Distance(k, cell, cols) <= kWindowRadius; };
     TReasoner& reasoner = Work;
     reasoner.Reset(puzzle);
-    if (!reasoner.Consistent()) return TSettle::Contradiction;
+    if (!reasoner.Consistent()) return false;
     for (int k = 0; k < Design.Rows * cols; ++k) {
         const uint8_t kind = Design.Kind[static_cast<size_t>(k)];
         if (puzzle.Cells[static_cast<size_t>(k)].Clue || inside(k)) continue;
-        if (kind == kDesignClue || !reasoner.AssumeCell(k / cols, k % cols, kind == kDesignGreen)) return TSettle::Contradiction;
+        if (kind == kDesignClue || !reasoner.AssumeCell(k / cols, k % cols, kind == kDesignGreen)) return false;
     }
     const size_t n = Design.Loop.size();
     for (size_t t = 0; t < n; ++t) {
         const int a = Design.Loop[t], b = Design.Loop[(t + 1) % n];
         if (inside(a) || inside(b)) continue;
         const int first = std::min(a, b);
-        if (!reasoner.AssumeSegment(first / cols, first % cols, std::max(a, b) - first != 1, true)) return TSettle::Contradiction;
+        if (!reasoner.AssumeSegment(first / cols, first % cols, std::max(a, b) - first != 1, true)) return false;
     }
-    return reasoner.Run(layer);
+    return true;
+}
+
+// The grade's reasoning on the board around the cell, with every cell and
+// segment further than the window's radius given as the design has them.
+// Open means that the whole board is not settled either.
+TSettle TComposer::SettleAround(const TPuzzle& puzzle, int cell, int layer)
+{
+    ++Checks;
+    if (!AssumeDesignAround(puzzle, cell)) return TSettle::Contradiction;
+    return Work.Run(layer);
+}
+
+// Whether two solutions that agree with the design away from the cell turn
+// up in a short search of the board around it: proof that the problem has
+// more than one, found at a fraction of the cost of a search of the whole.
+bool TComposer::RivalsNear(const TPuzzle& puzzle, int cell, const TSolution* intended)
+{
+    ++Checks;
+    if (!AssumeDesignAround(puzzle, cell)) return false;
+    TSearchState& state = Work.State;
+    state.SkipImplied = false;
+    TSearchControl control;
+    control.Cap = 2;
+    control.NodeLimit = kRivalNodes;
+    control.Hint = intended;
+    control.Cancel = Options.Cancel;
+    return RunSearch(state, puzzle, control).Count == 2;
 }
 
 // Reasoning up to the layer on the whole board, trying first the steps
@@ -153,6 +189,34 @@ TSettle TComposer::Settle(const TPuzzle& puzzle, int layer)
     Work.Reset(puzzle);
     Work.KeepSteps();
     return Work.Run(layer, Hints.empty() ? nullptr : &Hints);
+}
+
+// Whether the local rules and trials near the cell (both values of every
+// open cell and segment within four steps) find the problem contradictory:
+// a quick proof that a clue taken away there leaves no solution. Most
+// clues are needed that way.
+bool TComposer::BreaksNear(const TPuzzle& puzzle, int cell)
+{
+    ++Checks;
+    Work.Reset(puzzle);
+    const TSearchState& state = Work.State;
+    constexpr int kReach = 4;
+    Near.clear();
+    const int i = cell / Design.Cols, j = cell % Design.Cols;
+    for (int y = std::max(0, i - kReach); y <= std::min(Design.Rows - 1, i + kReach); ++y) {
+        for (int x = std::max(0, j - kReach); x <= std::min(Design.Cols - 1, j + kReach); ++x) {
+            const int p = state.CellIndex(y, x);
+            Near.push_back(TSearchState::TStep{p, false, kCellGreen, kLayerTrial});
+            Near.push_back(TSearchState::TStep{p, false, kCellLoop, kLayerTrial});
+            int edges[4];
+            state.EdgesOf(p, edges);
+            for (int e : {edges[2], edges[3]}) {
+                Near.push_back(TSearchState::TStep{e, true, kEdgeOn, kLayerTrial});
+                Near.push_back(TSearchState::TStep{e, true, kEdgeOff, kLayerTrial});
+            }
+        }
+    }
+    return Work.TrySteps(Near, kLayerTrial) == TSettle::Contradiction;
 }
 
 // Clue cells with no green neighbour turn green again, one at a time in a
@@ -170,7 +234,7 @@ int TComposer::Thin(int grade)
         const TPuzzle puzzle = Design.ToPuzzle();
         const TSolution intended = Design.ToSolution();
         if (NumbersFit(puzzle) && (grade == kLayerSearch || SettleAround(puzzle, cell, grade) != TSettle::Open) &&
-            Accepted(puzzle, grade, &intended, nullptr)) {
+            Accepted(puzzle, grade, cell, &intended, nullptr)) {
             ++taken;
             continue;
         }
@@ -179,19 +243,26 @@ int TComposer::Thin(int grade)
     return taken;
 }
 
-// Whether the problem has one solution: the reasoning of grade 3 proves
-// most, a search the rest. The search tries the intended solution first,
-// when there is one, so that a rival shows up soon.
 // Whether the problem is settled at the grade; its solution then, and the
-// steps that settled it become the hints of the next check.
-bool TComposer::Accepted(const TPuzzle& puzzle, int grade, const TSolution* intended, TSolution* solution)
+// steps that settled it become the hints of the next check. Past what
+// reasoning settles (grade 4), a search must prove the solution the only one.
+bool TComposer::Accepted(const TPuzzle& puzzle, int grade, int cell, const TSolution* intended, TSolution* solution)
 {
     if (Settle(puzzle, std::min(grade, static_cast<int>(kLayerDeep))) == TSettle::Settled) {
         if (solution != nullptr) *solution = Work.Solution();
         Hints.swap(Work.Steps);
         return true;
     }
-    if (grade < kLayerSearch) return false;
+    return grade == kLayerSearch && Unique(puzzle, cell, intended, solution);
+}
+
+// Whether a search finds one solution and no other. It tries the intended
+// solution first, when there is one, so that a rival shows up soon; and
+// first of all a short one near the cell changed (when given), where most
+// rivals are.
+bool TComposer::Unique(const TPuzzle& puzzle, int cell, const TSolution* intended, TSolution* solution)
+{
+    if (cell >= 0 && RivalsNear(puzzle, cell, intended)) return false;
     ++Checks;
     TSearchState state(puzzle);
     if (!state.Consistent()) return false;
@@ -212,23 +283,102 @@ bool TComposer::Accepted(const TPuzzle& puzzle, int grade, const TSolution* inte
 // the solution the reasoning found.
 bool TComposer::KeepNeededOnly()
 {
-    for (int pass = 0; pass < 8; ++pass) {
-        bool taken = false;
+    // A clue found needed mostly stays needed when another goes; near the
+    // one gone it may not, so those are looked at again at once. Quick
+    // passes take a clue whose absence the board around it cannot bear,
+    // given the design further away, as needed: it almost always is. Only
+    // a full pass, over all clues and checking each on the whole board,
+    // that takes none away ends it.
+    std::vector<uint8_t> settled(Design.Kind.size(), 0);  // found needed since the last full pass
+    bool full = false;
+    for (int pass = 0; pass < 16; ++pass) {
+        std::vector<int> taken;
         std::vector<int> clues = Design.CellsOf(kDesignClue);
         Random.Shuffle(clues);
         for (int cell : clues) {
             if (Cancelled()) return false;
-            TPuzzle without = Design.ToPuzzle();
-            without.Cells[static_cast<size_t>(cell)] = TPuzzleCell{};
-            TSolution solution;
-            if (!Accepted(without, Options.Grade, nullptr, &solution)) continue;
-            Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
-            Design.Adopt(solution);
-            taken = true;
+            if (!full && settled[static_cast<size_t>(cell)]) continue;
+            if (Needed(cell, full)) {
+                settled[static_cast<size_t>(cell)] = 1;
+                continue;
+            }
+            taken.push_back(cell);
         }
-        if (!taken) return true;
+        if (full && taken.empty()) return true;
+        for (int gone : taken) {
+            for (size_t k = 0; k < settled.size(); ++k) {
+                if (Distance(static_cast<int>(k), gone, Design.Cols) <= kRecheckRadius) settled[k] = 0;
+            }
+        }
+        full = taken.empty();
     }
     return false;
+}
+
+// Whether the grade's reasoning fails to settle the board without the
+// clue at the cell (the cell a plain one); where it settles it, the clue
+// goes and the design takes the solution found. Not exact: the board
+// around the cell finding no solution like the design's is taken as proof.
+bool TComposer::Needed(int cell, bool exact)
+{
+    TPuzzle without = Design.ToPuzzle();
+    without.Cells[static_cast<size_t>(cell)] = TPuzzleCell{};
+    TSolution solution;
+    // For grade 1 the local rules on the whole board cost no more than the
+    // tests below. Else what the board around the cell cannot settle
+    // without the clue, given the design further away, the whole board
+    // cannot either.
+    const int grade = Options.Grade;
+    if (grade == kLayerLocal) exact = true;
+    const bool around = grade > kLayerLocal && (grade <= kLayerDeep || !exact);
+    const TSettle settle = around ? SettleAround(without, cell, std::min(grade, static_cast<int>(kLayerDeep))) : TSettle::Settled;
+    if (grade <= kLayerDeep && settle == TSettle::Open) return true;
+    if (!exact && settle == TSettle::Contradiction) return true;
+    // Without a solution nothing settles it. On a small board the trials
+    // near the cell cost as much as reasoning on all of it.
+    if (grade > kLayerLocal && Design.Rows * Design.Cols >= kNearBoard && BreaksNear(without, cell)) return true;
+    // Most boards without a needed clue fail by the trials already: the
+    // deep layer, whose own steps cost far more, goes on from there.
+    if (grade == kLayerDeep) {
+        ++Checks;
+        Work.Reset(without);
+        Work.KeepSteps();
+        const std::vector<TSearchState::TStep>* hints = Hints.empty() ? nullptr : &Hints;
+        TSettle r = Work.Run(kLayerTrial, hints);
+        if (r == TSettle::Open) r = Work.Run(kLayerDeep, hints);
+        if (r != TSettle::Settled) return true;
+        solution = Work.Solution();
+        Hints.swap(Work.Steps);
+    } else if (!Accepted(without, grade, cell, nullptr, &solution)) {
+        return true;
+    }
+    Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
+    Design.Adopt(solution);
+    return false;
+}
+
+// Whether a changed board (the cell's clue gone or turned) needs the grade:
+// its lower layers leave it open and the grade's own reasoning settles it.
+// Where the board around the cell, given the design further away, stays
+// open at the grade, so does the whole board: most changes fail there at
+// little cost. The grade's reasoning goes on from where the lower layers
+// stopped rather than starting over.
+bool TComposer::NeedsGrade(const TPuzzle& puzzle, int cell, const TSolution* intended, TSolution* solution)
+{
+    const int grade = Options.Grade;
+    if (grade <= kLayerDeep && SettleAround(puzzle, cell, grade) == TSettle::Open) return false;
+    ++Checks;
+    Work.Reset(puzzle);
+    Work.KeepSteps();
+    const std::vector<TSearchState::TStep>* hints = Hints.empty() ? nullptr : &Hints;
+    if (Work.Run(grade - 1, hints) != TSettle::Open) return false;
+    if (grade <= kLayerDeep) {
+        if (Work.Run(grade, hints) != TSettle::Settled) return false;
+        if (solution != nullptr) *solution = Work.Solution();
+        Hints.swap(Work.Steps);
+        return true;
+    }
+    return Unique(puzzle, cell, intended, solution);
 }
 
 // A change after which the board is still settled at the grade but not
@@ -236,7 +386,6 @@ bool TComposer::KeepNeededOnly()
 // the one found), or a clue turned to another arrow.
 bool TComposer::Harden()
 {
-    const int grade = Options.Grade;
     std::vector<int> clues = Design.CellsOf(kDesignClue);
     Random.Shuffle(clues);
     const TPuzzle puzzle = Design.ToPuzzle();
@@ -245,7 +394,7 @@ bool TComposer::Harden()
         TPuzzle without = puzzle;
         without.Cells[static_cast<size_t>(cell)] = TPuzzleCell{};
         TSolution solution;
-        if (Settle(without, grade - 1) != TSettle::Settled && Accepted(without, grade, nullptr, &solution)) {
+        if (NeedsGrade(without, cell, nullptr, &solution)) {
             Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
             Design.Adopt(solution);
             return true;
@@ -256,11 +405,23 @@ bool TComposer::Harden()
             Design.Arrow[static_cast<size_t>(cell)] = other;
             const TPuzzle turned = Design.ToPuzzle();
             const TSolution intended = Design.ToSolution();
-            if (Settle(turned, grade - 1) != TSettle::Settled && Accepted(turned, grade, &intended, nullptr)) return true;
+            if (NeedsGrade(turned, cell, &intended, nullptr)) return true;
             Design.Arrow[static_cast<size_t>(cell)] = arrow;
         }
     }
     return false;
+}
+
+// The grade as the grader finds it, reasoning from scratch. Hints only
+// speed a check up, as a rule; but a deep trial replayed before its turn
+// can decide what the grader's own order leaves open.
+bool TComposer::GradeHolds()
+{
+    ++Checks;
+    Work.Reset(Design.ToPuzzle());
+    const TSettle settle = Work.Run(kLayerDeep);
+    if (Options.Grade == kLayerSearch) return settle == TSettle::Open;
+    return settle == TSettle::Settled && Work.HighestLayer() == Options.Grade;
 }
 
 bool TComposer::Compose()
@@ -284,7 +445,10 @@ bool TComposer::Compose()
             // another kind may leave them short.
             if (grade > kLayerLocal && Settle(Design.ToPuzzle(), grade - 1) == TSettle::Settled && !Harden()) break;
             if (!KeepNeededOnly()) return false;
-            if (grade == kLayerLocal || Settle(Design.ToPuzzle(), grade - 1) != TSettle::Settled) return true;
+            if (grade == kLayerLocal || Settle(Design.ToPuzzle(), grade - 1) != TSettle::Settled) {
+                if (GradeHolds()) return true;
+                break;
+            }
         }
     }
     return false;

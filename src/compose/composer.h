@@ -28,6 +28,8 @@ private:
     int Layer;  // the reasoning of the grade, or of grade 3 for grade 4
     // The steps that settled the design's problem last, to try first.
     std::vector<TSearchState::TStep> Hints;
+    // Trials near a cell, for BreaksNear.
+    std::vector<TSearchState::TStep> Near;
     // Every check reasons here: its memory is kept from one to the next.
     TReasoner Work;
 
@@ -38,8 +40,15 @@ private:
     bool FillOpenCells();
     TSettle SettleAround(const TPuzzle& puzzle, int cell, int layer);
     TSettle Settle(const TPuzzle& puzzle, int layer);
+    bool BreaksNear(const TPuzzle& puzzle, int cell);
     int Thin(int grade);
     bool KeepNeededOnly();
-    bool Accepted(const TPuzzle& puzzle, int grade, const TSolution* intended, TSolution* solution);
+    bool Needed(int cell, bool exact);
+    bool Unique(const TPuzzle& puzzle, int cell, const TSolution* intended, TSolution* solution);
+    bool AssumeDesignAround(const TPuzzle& puzzle, int cell);
+    bool RivalsNear(const TPuzzle& puzzle, int cell, const TSolution* intended);
+    bool Accepted(const TPuzzle& puzzle, int grade, int cell, const TSolution* intended, TSolution* solution);
+    bool NeedsGrade(const TPuzzle& puzzle, int cell, const TSolution* intended, TSolution* solution);
     bool Harden();
+    bool GradeHolds();
 };

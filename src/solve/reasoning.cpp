@@ -72,6 +72,9 @@ int TReasoner::Trials()
 {
     int decided = 0;
     size_t since = TrialsQuiet;
+    // Nothing found since the last full round that decided nothing: a run
+    // of a higher layer going on from a lower one's fixpoint.
+    if (since == State.TrailSize()) return 0;
     for (;;) {
         if (State.Solved()) return decided;
         const size_t mark = State.TrailSize();
@@ -168,6 +171,17 @@ TSettle TReasoner::Run(int maxLayer, const std::vector<TSearchState::TStep>* hin
         if (r < 0) return TSettle::Contradiction;
         if (r == 0) return TSettle::Open;
     }
+}
+
+TSettle TReasoner::TrySteps(const std::vector<TSearchState::TStep>& steps, int maxLayer)
+{
+    if (!State.Consistent() || Local() < 0) return TSettle::Contradiction;
+    for (int pass = 0; pass < 2 && !State.Solved(); ++pass) {
+        const int r = Replay(steps, maxLayer);
+        if (r < 0) return TSettle::Contradiction;
+        if (r == 0) break;
+    }
+    return State.Solved() ? TSettle::Settled : TSettle::Open;
 }
 
 int TReasoner::Step(int maxLayer)

@@ -52,6 +52,11 @@ public:
     // found sooner where the problems agree. The highest layer used is then
     // no measure of the problem.
     TSettle Run(int maxLayer, const std::vector<TSearchState::TStep>* hints = nullptr);
+    // Only the local rules and the given steps, each tried as Run tries a
+    // hint, in two passes: a quick look for a contradiction near where a
+    // problem changed. Open when neither a contradiction nor the solution
+    // turned up; what it finds holds as Run's findings do.
+    TSettle TrySteps(const std::vector<TSearchState::TStep>& steps, int maxLayer);
     // Lets only the cheapest layer that decides anything decide, once: the
     // layer (1..3), 0 when none decides anything, -1 on a contradiction.
     int Step(int maxLayer);

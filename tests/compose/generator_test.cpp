@@ -5,6 +5,8 @@
 
 #include "play/game.h"
 #include "compose/generator.h"
+#include "solve/grade.h"
+#include "solve/reasoning.h"
 #include "solve/solver.h"
 
 namespace {
@@ -26,6 +28,29 @@ bool GameAcceptsSolution(const TPuzzle& puzzle, const TSolution& solution)
     for (const TGridPos& segment : LoopSegments(solution)) game.ApplyMove(segment.Row, segment.Col, false);
     game.Replaying = false;
     return game.IsSolved() && static_cast<int>(game.Board.ClueCount) == puzzle.ClueCount();
+}
+
+// Whether the grade's reasoning settles the problem: the layers up to it,
+// from scratch; for grade 4, a search that finds one solution only.
+bool SettledAtGrade(const TPuzzle& puzzle, int grade)
+{
+    if (grade >= kLayerSearch) return SolvePuzzle(puzzle).Count == 1;
+    TReasoner reasoner(puzzle);
+    return reasoner.Run(grade) == TSettle::Settled;
+}
+
+// The clue cells whose clue can go (the cell a plain one) with the board
+// still settled at the grade; none for a problem whose clues are all needed.
+std::vector<int> CluesNotNeeded(const TPuzzle& puzzle, int grade)
+{
+    std::vector<int> spare;
+    for (size_t k = 0; k < puzzle.Cells.size(); ++k) {
+        if (!puzzle.Cells[k].Clue) continue;
+        TPuzzle without = puzzle;
+        without.Cells[k] = TPuzzleCell{};
+        if (SettledAtGrade(without, grade)) spare.push_back(static_cast<int>(k));
+    }
+    return spare;
 }
 
 }  // namespace
@@ -84,4 +109,35 @@ TEST(Generator, RefusesBoardsWithoutRoomForALoop)
     EXPECT_FALSE(GeneratePuzzle(options).Ok);
     options.Rows = 127;
     EXPECT_FALSE(GeneratePuzzle(options).Ok);
+}
+
+// Every grade, on 10 x 10 and (but for the search grade, which takes long
+// there) on 17 x 17: one solution, the grade asked for by the grader, every
+// clue needed for it, the game's rules accept the solution, and the same
+// seed gives the same problem.
+TEST(Generator, ProblemsOfEveryGradeNeedTheGradeAndEveryClue)
+{
+    struct TCase {
+        int Rows, Cols, Grade;
+        uint64_t Seed;
+    };
+    for (const TCase& c : {TCase{10, 10, 1, 11}, TCase{10, 10, 2, 12}, TCase{10, 10, 3, 13}, TCase{10, 10, 4, 2},
+                          TCase{17, 17, 1, 21}, TCase{17, 17, 2, 22}, TCase{17, 17, 3, 23}}) {
+        SCOPED_TRACE(testing::Message() << c.Rows << "x" << c.Cols << " grade " << c.Grade << " seed " << c.Seed);
+        TGenerateOptions options;
+        options.Rows = c.Rows;
+        options.Cols = c.Cols;
+        options.Grade = c.Grade;
+        options.Seed = c.Seed;
+        const TGenerateResult result = GeneratePuzzle(options);
+        ASSERT_TRUE(result.Ok);
+        EXPECT_EQ(result.Grade, c.Grade);
+        const TSolveResult solved = SolvePuzzle(result.Puzzle);
+        ASSERT_EQ(solved.Count, 1);
+        EXPECT_EQ(solved.Solutions[0], result.Solution);
+        EXPECT_EQ(GradePuzzle(result.Puzzle), c.Grade);
+        EXPECT_EQ(CluesNotNeeded(result.Puzzle, c.Grade), std::vector<int>{});
+        EXPECT_TRUE(GameAcceptsSolution(result.Puzzle, result.Solution));
+        EXPECT_EQ(FormatPuzzleLines(GeneratePuzzle(options).Puzzle), FormatPuzzleLines(result.Puzzle));
+    }
 }
