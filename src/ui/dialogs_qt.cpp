@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -72,11 +73,16 @@ std::optional<TGenerateChoice> AskGenerate(QWidget* parent, const TGenerateChoic
     buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    // The hard grades on the large boards can keep the generator busy for
+    // minutes; better said before than found out.
+    auto* note = new QLabel(QStringLiteral("大・特大の「むずかしい」「難問」は\n数分以上かかることがあります"), &dialog);
+    note->setFont(GothicFont(12, false));
     auto* row = new QHBoxLayout;
     row->addWidget(sizes);
     row->addWidget(grades);
     auto* column = new QVBoxLayout(&dialog);
     column->addLayout(row);
+    column->addWidget(note);
     column->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted || sizes->ItemIndex() < 0 || grades->ItemIndex() < 0) return std::nullopt;
     return TGenerateChoice{sizes->ItemIndex(), grades->ItemIndex() + kGradeMin};
