@@ -27,6 +27,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench_main.h"
 #include "compose/generator.h"
 #include "solve/grade.h"
 #include "solve/reasoning.h"
@@ -191,10 +192,5 @@ void Register()
 
 int main(int argc, char** argv)
 {
-    Register();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, Register);
 }

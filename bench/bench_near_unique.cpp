@@ -34,6 +34,7 @@
 #include <tuple>
 #include <vector>
 
+#include "bench_main.h"
 #include "kept_problems.h"
 #include "solve/race.h"
 #include "solve/sat_solver.h"
@@ -255,10 +256,5 @@ void Register()
 
 int main(int argc, char** argv)
 {
-    Register();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, Register);
 }
