@@ -191,6 +191,9 @@ private:
     void BuildHelpButtons();
     void BuildComposerHelp();
     void EditPanelShown(bool shown);
+    // Stops the running count for a while; showing the edit panel again
+    // (EditPanelShown) or a change of the clues takes it up again.
+    void PauseSolutionStatus();
     void ShowVerdict(const TVerdict& verdict);
     void ShowComposerMarks(const std::vector<TGridPos>& marks);
     void InitStateButtons();

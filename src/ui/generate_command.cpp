@@ -1,6 +1,7 @@
 // "自動作成": a new problem of a chosen size and grade, made by the
 // generator on a thread of its own while the window stays responsive.
 
+#include <QFrame>
 #include <QPushButton>
 
 #include <random>
@@ -39,6 +40,9 @@ void TFormMain::ButtonGenerateClick()
     options.Cols = kBoardSizes[choice->Size].Cols;
     options.Grade = choice->Grade;
     options.Seed = FreshSeed();
+    // The running count of the board about to go would only slow the
+    // generator down; it is taken up again if the board stays.
+    PauseSolutionStatus();
     TGenerateResult result;
     const bool finished = RunAside(this, QStringLiteral("問題を作成しています…"), QStringLiteral("自動作成"), result,
                                    [&options](const std::atomic<bool>* cancel) {
@@ -47,9 +51,9 @@ void TFormMain::ButtonGenerateClick()
                                        return GeneratePuzzle(withCancel);
                                    });
     // 中止 leaves everything as it was.
-    if (!finished) return;
-    if (!result.Ok) {
-        Dialogs().ShowError(QStringLiteral("問題を作成できませんでした"));
+    if (!finished || !result.Ok) {
+        if (finished) Dialogs().ShowError(QStringLiteral("問題を作成できませんでした"));
+        if (PanelMondai->isVisible()) EditPanelShown(true);
         return;
     }
     Game.TakeGeneratedProblem(FormatPuzzleLines(result.Puzzle), GeneratedProblemName(choice->Size, options.Seed));

@@ -54,6 +54,13 @@ bool TFormMain::LiveStatusRunning() const
     return LiveStatus && LiveStatus->Running();
 }
 
+void TFormMain::PauseSolutionStatus()
+{
+    if (!LiveStatus || !LiveStatus->Running()) return;
+    LiveStatus->Stop();
+    SolutionsStale = true;
+}
+
 void TFormMain::CluesChanged()
 {
     SolutionsStale = true;

@@ -84,6 +84,9 @@ TEST_F(TWindowTest, GeneratingCanBeStoppedOrDeclinedAndLeavesTheBoardAsItWas)
     EXPECT_EQ(FormatPuzzleLines(PuzzleFromBoard(Game().Board)), before);
     EXPECT_EQ(Form->windowTitle(), caption);
     EXPECT_TRUE(Dialogs->Errors.isEmpty());
+    // The running count, paused for the generator, comes back to the board.
+    ASSERT_TRUE(WaitForFinalVerdict(*Form));
+    EXPECT_EQ(Form->LabelSolutions->text(), QStringLiteral("解：１つ（むずかしい）"));
 
     // Unsaved clues: the question of Open comes first, and Cancel keeps them.
     ClickElement(1, 1);
