@@ -32,7 +32,7 @@ void TGame::RadioGroupSizeClick(int item)
     // Asked here rather than at 新規, so clues set while the list is shown
     // are covered too. Cancel drops the New command: the list goes away and
     // the board stays as it is.
-    if (Dirty && !Host.AskYesCancel("保存してませんが，新しい問題を開きますか ? ")) {
+    if (!MayReplaceProblem()) {
         Host.ClearSelection(TControl::RadioGroupSize);
         Host.SetControlVisible(TControl::RadioGroupSize, false);
         return;
@@ -72,40 +72,44 @@ bool TGame::OpenProblemFile(const std::string& path, bool withProgress)
         return false;
     }
     TakeProblemFile(std::move(file));
-    CheckUsed = HintUsed = false;
-    LoadRecords();
-    const TReplayReport report = ReadProblem(withProgress);
-    SetProblemName(path);
-    Host.SetControlVisible(TControl::RadioGroupKosuu, false);
-    Host.SetButtonEnabled(Buttons::kSave, true);
+    const TReplayReport report = ReadNewProblem(withProgress, path);
     Dirty = false;
     Host.CluesChanged();
     if (report.Skipped > 0) Host.ShowMessage(SkippedMovesText(report.Skipped));
     return true;
 }
 
+TReplayReport TGame::ReadNewProblem(bool withProgress, const std::string& name)
+{
+    CheckUsed = HintUsed = false;
+    LoadRecords();
+    const TReplayReport report = ReadProblem(withProgress);
+    SetProblemName(name);
+    Host.SetControlVisible(TControl::RadioGroupKosuu, false);
+    Host.SetButtonEnabled(Buttons::kSave, true);
+    return report;
+}
+
 void TGame::TakeGeneratedProblem(std::vector<std::string> lines, const std::string& name)
 {
     Host.SetControlVisible(TControl::RadioGroupSize, false);
-    Host.SetControlVisible(TControl::RadioGroupKosuu, false);
     MemoMondai = std::move(lines);
     StoredMoves.clear();
-    RedoList.clear();
-    ClearHighlight();
-    CheckUsed = HintUsed = false;
-    LoadRecords();
-    ReadProblem(false);
-    SetProblemName(name);
-    Host.SetButtonEnabled(Buttons::kSave, true);
+    ReadNewProblem(false, name);
     // Made in the editor it is a composition not yet saved; to a player it
     // is a problem like one just opened.
     Dirty = PlayState == PlayStates::kEditing;
     Host.CluesChanged();
 }
 
+bool TGame::MayReplaceProblem()
+{
+    return !Dirty || Host.AskYesCancel("保存してませんが，新しい問題を開きますか ? ");
+}
+
 void TGame::ButtonOpenClick(int tag)
 {
-    if (Dirty && !Host.AskYesCancel("保存してませんが，新しい問題を開きますか ? ")) return;
+    if (!MayReplaceProblem()) return;
     const std::optional<std::string> chosen = Host.ChooseOpenFile();
     if (!chosen) return;
     OpenProblemFile(TakeChosenPath(*chosen), tag == 2);

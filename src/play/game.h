@@ -115,9 +115,15 @@ public:
     // Open's work after the dialog: load, check, read, name. False when the
     // file could not be read or is not a problem (the board is unchanged).
     bool OpenProblemFile(const std::string& path, bool withProgress);
+    // What Open and a generated problem share once MemoMondai holds the new
+    // problem: read it, name it, look up its record.
+    TReplayReport ReadNewProblem(bool withProgress, const std::string& name);
     // A problem made by the generator, as its lines (no progress), under a
     // name of its own; it replaces the board as Open would.
     void TakeGeneratedProblem(std::vector<std::string> lines, const std::string& name);
+    // With unsaved changes, asks whether they may go; true when they may
+    // (or there are none).
+    bool MayReplaceProblem();
     void ButtonSaveClick(int tag);
     void ButtonNewClick();
     void RadioGroupSizeClick(int item);

@@ -59,10 +59,7 @@ std::optional<TGenerateChoice> AskGenerate(QWidget* parent, const TGenerateChoic
     QDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("自動作成"));
     dialog.setFont(GothicFont(16, true));
-    auto* sizes = new TRadioGroup(QStringLiteral("サイズ"),
-                                  {QStringLiteral("小　　10×10"), QStringLiteral("中　　17×17"),
-                                   QStringLiteral("大    31×45"), QStringLiteral("特大　50×64")},
-                                  1, &dialog);
+    auto* sizes = new TRadioGroup(QStringLiteral("サイズ"), BoardSizeCaptions(), 1, &dialog);
     QStringList names;
     for (int grade = kGradeMin; grade <= kGradeMax; ++grade) names << QString::fromUtf8(GradeName(grade));
     auto* grades = new TRadioGroup(QStringLiteral("難易度"), names, 1, &dialog);

@@ -30,17 +30,6 @@ constexpr int kMainPanelWidth = 134;
 // solution check, 自動作成 and the running solution count under them.
 constexpr int kEditPanelHeight = 236;
 
-// Command buttons start disabled (a button set enables them) and take no
-// keyboard focus: the window takes the keys.
-QPushButton* MakeCommandButton(QWidget* parent, const char* caption, int left, int top, int width, int height)
-{
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setGeometry(left, top, width, height);
-    button->setEnabled(false);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
 QFrame* MakePanel(QWidget* parent, int height, bool bevel)
 {
     auto* panel = new QFrame(parent);
@@ -173,10 +162,7 @@ void TFormMain::BuildMainPanel()
     BuildPlayPanel();
     column->addWidget(PanelPuzzle);
 
-    RadioGroupSize = new TRadioGroup(QStringLiteral("サイズ"),
-                                     {QStringLiteral("小　　10×10"), QStringLiteral("中　　17×17"),
-                                      QStringLiteral("大    31×45"), QStringLiteral("特大　50×64")},
-                                     1, PanelMain);
+    RadioGroupSize = new TRadioGroup(QStringLiteral("サイズ"), BoardSizeCaptions(), 1, PanelMain);
     RadioGroupSize->setFont(GothicFont(16, true));
     SetTextColor(RadioGroupSize, Qt::black);
     RadioGroupSize->setFixedHeight(113);

@@ -118,24 +118,25 @@ void TFormMain::ShowClueChoice(int i, int j)
     if (!BoardView) return;
     // The lower right corner of the cell right of the clicked one, so the
     // list opens beside the cell without covering it.
-    double x = 0, y = 0;
-    BoardView->ElementToWorld(2 * i, 2 * j + 2, x, y);
-    int32_t px = 0, py = 0;
-    BoardImage->WorldToPixel(x, y, px, py);
-    const QPoint at = PlaceClueChoice(QPoint(px, py), RadioGroupKosuu->size(), BoardImage->geometry());
+    const QPoint at = PlaceClueChoice(ElementPixel(2 * i, 2 * j + 2), RadioGroupKosuu->size(), BoardImage->geometry());
     RadioGroupKosuu->move(at);
     RadioGroupKosuu->show();
     RadioGroupKosuu->raise();
 }
 
-void TFormMain::MovePointerToElement(int r, int c)
+QPoint TFormMain::ElementPixel(int r, int c) const
 {
-    if (!BoardView) return;
     double x = 0, y = 0;
     BoardView->ElementToWorld(r, c, x, y);
     int32_t px = 0, py = 0;
     BoardImage->WorldToPixel(x, y, px, py);
-    QCursor::setPos(BoardImage->mapToGlobal(QPoint(px, py)));
+    return QPoint(px, py);
+}
+
+void TFormMain::MovePointerToElement(int r, int c)
+{
+    if (!BoardView) return;
+    QCursor::setPos(BoardImage->mapToGlobal(ElementPixel(r, c)));
 }
 
 void TFormMain::CloseWindow()

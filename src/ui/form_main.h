@@ -109,6 +109,10 @@ public:
     // Whether the board image would show a hint; it carries none.
     bool BoardShowHint = true;
 
+    // The pixel of the board image at the centre of element (r, c) of the
+    // doubled grid; only once the board view is made.
+    QPoint ElementPixel(int r, int c) const;
+
     // Replaces the message boxes and file dialogs (tests answer them).
     void SetDialogs(std::unique_ptr<TDialogs> dialogs);
     TDialogs& Dialogs() { return *DialogsObject; }

@@ -30,7 +30,7 @@ void TFormMain::ButtonGenerateClick()
 {
     // Never in the middle of a game whose clock runs.
     if (Game.PlayState == PlayStates::kPlaying) return;
-    if (Game.Dirty && !AskYesCancel("保存してませんが，新しい問題を開きますか ? ")) return;
+    if (!Game.MayReplaceProblem()) return;
     const std::optional<TGenerateChoice> choice = Dialogs().ChooseGenerate(LastGenerateChoice);
     if (!choice || choice->Size < 0 || choice->Size >= kBoardSizeCount) return;
     LastGenerateChoice = *choice;

@@ -10,6 +10,7 @@
 #include "ui/board_marks.h"
 #include "ui/form_main.h"
 #include "ui/run_aside.h"
+#include "ui/ui_style.h"
 #include "view/my_image.h"
 
 namespace {
@@ -17,13 +18,15 @@ namespace {
 // The player's mark: the first wrong move, or where a hint applies.
 const QColor kHelpMarkColor(255, 120, 0);
 
-QPushButton* MakeHelpButton(QWidget* parent, const char* caption, int left, int top, int width)
+// Works the player's help out beside the window, from the game as it is
+// now; false when there is no running game or the player stopped it.
+template <class Answer>
+bool AnswerAside(TFormMain& form, Answer& answer, Answer (*work)(const THelpQuestion&, const std::atomic<bool>*))
 {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setGeometry(left, top, width, 28);
-    button->setEnabled(false);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
+    if (form.Game.PlayState != PlayStates::kPlaying) return false;
+    const THelpQuestion question = form.Game.HelpQuestion();
+    return RunAside(&form, QStringLiteral("解を調べています…"), QString(), answer,
+                    [&](const std::atomic<bool>* cancel) { return work(question, cancel); });
 }
 
 }  // namespace
@@ -32,9 +35,9 @@ void TFormMain::BuildHelpButtons()
 {
     // Redo in the gap under the buttons, check and hint side by side under
     // the clock, in a panel grown for them.
-    ButtonRedo = MakeHelpButton(PanelPuzzle, "一手進む", 8, 231, 120);
-    ButtonCheckProgress = MakeHelpButton(PanelPuzzle, "確認", 8, 298, 58);
-    ButtonHint = MakeHelpButton(PanelPuzzle, "ヒント", 70, 298, 58);
+    ButtonRedo = MakeCommandButton(PanelPuzzle, "一手進む", 8, 231, 120, 28);
+    ButtonCheckProgress = MakeCommandButton(PanelPuzzle, "確認", 8, 298, 58, 28);
+    ButtonHint = MakeCommandButton(PanelPuzzle, "ヒント", 70, 298, 58, 28);
     connect(ButtonRedo, &QPushButton::clicked, this, [this] { Game.ButtonRedoClick(); });
     connect(ButtonCheckProgress, &QPushButton::clicked, this, [this] { ButtonCheckProgressClick(); });
     connect(ButtonHint, &QPushButton::clicked, this, [this] { ButtonHintClick(); });
@@ -42,20 +45,14 @@ void TFormMain::BuildHelpButtons()
 
 void TFormMain::ButtonCheckProgressClick()
 {
-    if (Game.PlayState != PlayStates::kPlaying) return;
-    const THelpQuestion question = Game.HelpQuestion();
     TProgressAnswer answer;
-    if (!RunAside(this, QStringLiteral("解を調べています…"), QString(), answer, [&](const std::atomic<bool>* cancel) { return AnswerProgress(question, cancel); })) return;
-    Game.ShowProgressAnswer(answer);
+    if (AnswerAside(*this, answer, AnswerProgress)) Game.ShowProgressAnswer(answer);
 }
 
 void TFormMain::ButtonHintClick()
 {
-    if (Game.PlayState != PlayStates::kPlaying) return;
-    const THelpQuestion question = Game.HelpQuestion();
     THintAnswer answer;
-    if (!RunAside(this, QStringLiteral("解を調べています…"), QString(), answer, [&](const std::atomic<bool>* cancel) { return AnswerHint(question, cancel); })) return;
-    Game.ShowHintAnswer(answer);
+    if (AnswerAside(*this, answer, AnswerHint)) Game.ShowHintAnswer(answer);
 }
 
 bool TFormMain::HelpKeyDown(int qtKey, Qt::KeyboardModifiers modifiers)

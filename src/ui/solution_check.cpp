@@ -35,19 +35,18 @@ QString SolutionCountText(int count, int grade)
 void TFormMain::ButtonCheckSolutionsClick()
 {
     const TPuzzle puzzle = PuzzleFromBoard(Game.Board);
-    TCheckAnswer answer;
     TSolveOptions quick;
     quick.NodeLimit = kQuickNodes;
-    answer.Result = SolvePuzzle(puzzle, quick);
+    const TSolveResult quickResult = SolvePuzzle(puzzle, quick);
     // A long search shows its box at once. Both engines race beside the
     // window, which stays painted: problems close to unique that keep the
     // depth-first search busy fall to the SAT one. There is no time limit;
     // the composer may give it up.
-    const bool settled = answer.Result.Complete;
+    TCheckAnswer answer;
     const bool answered = RunAside(
         this, QStringLiteral("解を調べています…"), QStringLiteral("解の確認"), answer,
-        [&puzzle, &answer](const std::atomic<bool>* cancel) {
-            TCheckAnswer a = answer;
+        [&puzzle, &quickResult](const std::atomic<bool>* cancel) {
+            TCheckAnswer a{quickResult};
             if (!a.Result.Complete) {
                 TSolveOptions options;
                 options.Cancel = cancel;
@@ -59,7 +58,7 @@ void TFormMain::ButtonCheckSolutionsClick()
             }
             return a;
         },
-        settled ? kQuietMilliseconds : 0);
+        quickResult.Complete ? kQuietMilliseconds : 0);
     if (!answered || !answer.Result.Complete) return;
     Dialogs().ShowInformation(SolutionCountText(answer.Result.Count, answer.Grade));
     // The running count may have given up on this board: the check's answer

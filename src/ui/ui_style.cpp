@@ -1,5 +1,7 @@
 #include "ui/ui_style.h"
 
+#include <QPushButton>
+
 #include <QPalette>
 #include <QWidget>
 
@@ -58,4 +60,19 @@ void SetTextColor(QWidget* widget, const QColor& text)
     SetEnabledText(palette, QPalette::ButtonText, text);
     SetEnabledText(palette, QPalette::Text, text);
     widget->setPalette(palette);
+}
+
+QPushButton* MakeCommandButton(QWidget* parent, const char* caption, int left, int top, int width, int height)
+{
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setGeometry(left, top, width, height);
+    button->setEnabled(false);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QStringList BoardSizeCaptions()
+{
+    return {QStringLiteral("小　　10×10"), QStringLiteral("中　　17×17"), QStringLiteral("大    31×45"),
+            QStringLiteral("特大　50×64")};
 }

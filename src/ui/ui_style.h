@@ -6,7 +6,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QStringList>
 
+class QPushButton;
 class QWidget;
 
 // The fixed-pitch Gothic (IPAGothic).
@@ -23,3 +25,11 @@ inline const QColor kColorWindowText(0x00, 0x00, 0x00);
 void SetColors(QWidget* widget, const QColor& background, const QColor& text);
 // Only the text colour.
 void SetTextColor(QWidget* widget, const QColor& text);
+
+// A command button at its place in a panel. It starts disabled (a button
+// set or its owner enables it) and takes no keyboard focus: the window
+// takes the keys.
+QPushButton* MakeCommandButton(QWidget* parent, const char* caption, int left, int top, int width, int height);
+
+// The four board sizes as 新規 lists them.
+QStringList BoardSizeCaptions();

@@ -99,14 +99,7 @@ protected:
     TMyImage* Image() { return Form->BoardImage; }
 
     // The pixel of the board image at the centre of doubled-grid element (r, c).
-    QPoint ElementPixel(int r, int c)
-    {
-        double x = 0, y = 0;
-        Form->BoardView->ElementToWorld(r, c, x, y);
-        int32_t px = 0, py = 0;
-        Image()->WorldToPixel(x, y, px, py);
-        return QPoint(px, py);
-    }
+    QPoint ElementPixel(int r, int c) { return Form->ElementPixel(r, c); }
 
     void ClickElement(int r, int c, Qt::MouseButton button = Qt::LeftButton)
     {
