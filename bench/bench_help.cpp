@@ -35,14 +35,8 @@ std::vector<THelpQuestion> Games(int rows, int cols)
         const TSolveResult solved = SolveBoard(game.Board);
         if (solved.Count < 1) continue;
         const TSolution& s = solved.Solutions[0];
-        std::vector<TUndoEntry> moves;
-        for (int i = 1; i <= s.Rows; ++i) {
-            for (int j = 1; j <= s.Cols; ++j) {
-                if (s.IsGreen(i, j)) moves.push_back({static_cast<int16_t>(2 * i - 1), static_cast<int16_t>(2 * j - 1), 1});
-            }
-        }
-        const size_t greens = moves.size();
-        for (const TGridPos& e : LoopSegments(s)) moves.push_back({e.Row, e.Col, 0});
+        const std::vector<TUndoEntry> moves = SolutionClicks(s);
+        const size_t greens = static_cast<size_t>(std::count_if(moves.begin(), moves.end(), [](const TUndoEntry& m) { return m.Button == 1; }));
         for (bool wrong : {false, true}) {
             TGame play(host);
             play.MemoMondai = game.MemoMondai;

@@ -225,12 +225,7 @@ void CheckPlaysToSolved(const TPuzzle& puzzle, const TSolution& solution)
     game->ReadProblem(false);
     REQUIRE(game->Board.ClueCount == puzzle.ClueCount());
     game->Replaying = true;  // a finished board is not celebrated or recorded
-    for (int i = 1; i <= solution.Rows; ++i) {
-        for (int j = 1; j <= solution.Cols; ++j) {
-            if (solution.IsGreen(i, j)) REQUIRE(game->ApplyMove(2 * i - 1, 2 * j - 1, true));
-        }
-    }
-    for (const TGridPos& segment : LoopSegments(solution)) REQUIRE(game->ApplyMove(segment.Row, segment.Col, false));
+    for (const TUndoEntry& click : SolutionClicks(solution)) REQUIRE(game->ApplyMove(click.Row, click.Col, click.Button == 1));
     game->Replaying = false;
     REQUIRE(game->IsSolved());
 }

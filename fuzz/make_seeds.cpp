@@ -35,11 +35,7 @@ std::string SolvedGame(const std::vector<std::string>& problem, const TSolution&
     auto game = std::make_unique<TGame>(host);
     game->MemoMondai = problem;
     game->ReadProblem(false);
-    std::vector<TUndoEntry> clicks;
-    for (int i = 1; i <= solution.Rows; ++i)
-        for (int j = 1; j <= solution.Cols; ++j)
-            if (solution.IsGreen(i, j)) clicks.push_back(TUndoEntry{static_cast<int16_t>(2 * i - 1), static_cast<int16_t>(2 * j - 1), 1});
-    for (const TGridPos& s : LoopSegments(solution)) clicks.push_back(TUndoEntry{s.Row, s.Col, 0});
+    const std::vector<TUndoEntry> clicks = SolutionClicks(solution);
     game->Replaying = true;  // a finished board is not celebrated or recorded
     for (size_t k = 0; k < clicks.size() && k < limit; ++k) game->ApplyMove(clicks[k].Row, clicks[k].Col, clicks[k].Button == 1);
     game->Replaying = false;

@@ -39,6 +39,17 @@ struct TGridPos {
     int16_t Col = 0;
 };
 
+inline bool operator==(TGridPos a, TGridPos b)
+{
+    return a.Row == b.Row && a.Col == b.Col;
+}
+
+// Row by row, left to right.
+inline bool operator<(TGridPos a, TGridPos b)
+{
+    return a.Row != b.Row ? a.Row < b.Row : a.Col < b.Col;
+}
+
 class TBoard {
 public:
     static constexpr int kMinIndex = -2;

@@ -17,24 +17,9 @@ using TClock = std::chrono::steady_clock;
 // whose drop cannot be decided in time is simply kept.
 constexpr auto kCheckBudget = std::chrono::milliseconds(400);
 
-// The time the narrowing has left for the clashing clues after the count.
-constexpr auto kClashBudget = std::chrono::seconds(4);
-
 bool Set(const std::atomic<bool>* flag)
 {
     return flag != nullptr && flag->load(std::memory_order_relaxed);
-}
-
-bool Before(const TGridPos& a, const TGridPos& b)
-{
-    return a.Row != b.Row ? a.Row < b.Row : a.Col < b.Col;
-}
-
-std::vector<TGridPos> SortedSegments(const TSolution& solution)
-{
-    std::vector<TGridPos> segments = LoopSegments(solution);
-    std::sort(segments.begin(), segments.end(), Before);
-    return segments;
 }
 
 }  // namespace
@@ -47,10 +32,10 @@ std::vector<TGridPos> SolutionDifferences(const TSolution& a, const TSolution& b
             if (a.IsGreen(i, j) != b.IsGreen(i, j)) out.push_back({static_cast<int16_t>(2 * i - 1), static_cast<int16_t>(2 * j - 1)});
         }
     }
-    const std::vector<TGridPos> edgesA = SortedSegments(a);
-    const std::vector<TGridPos> edgesB = SortedSegments(b);
-    std::set_symmetric_difference(edgesA.begin(), edgesA.end(), edgesB.begin(), edgesB.end(), std::back_inserter(out), Before);
-    std::sort(out.begin(), out.end(), Before);
+    const std::vector<TGridPos> edgesA = SortedLoopSegments(a);
+    const std::vector<TGridPos> edgesB = SortedLoopSegments(b);
+    std::set_symmetric_difference(edgesA.begin(), edgesA.end(), edgesB.begin(), edgesB.end(), std::back_inserter(out));
+    std::sort(out.begin(), out.end());
     return out;
 }
 
@@ -132,7 +117,7 @@ void WorkOutVerdict(const TPuzzle& puzzle, const std::atomic<bool>* cancel, cons
     } else if (verdict.Solutions == 2 && result.Solutions.size() >= 2) {
         verdict.Marks = SolutionDifferences(result.Solutions[0], result.Solutions[1]);
     } else if (verdict.Solutions == 0 && !Set(cancel)) {
-        verdict.Marks = ClashingClues(puzzle, std::chrono::duration_cast<std::chrono::milliseconds>(kClashBudget), cancel);
+        verdict.Marks = ClashingClues(puzzle, kClashBudget, cancel);
     }
     verdict.Final = true;
     report(verdict);

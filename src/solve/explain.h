@@ -26,6 +26,9 @@ std::vector<TGridPos> SolutionDifferences(const TSolution& a, const TSolution& b
 // have no solution. The clue cells kept, in doubled coordinates.
 std::vector<TGridPos> ClashingClues(const TPuzzle& puzzle, std::chrono::milliseconds budget,
                                     const std::atomic<bool>* cancel = nullptr);
+// A few seconds in all narrow down a board of hundreds of clues with one
+// bad corner.
+inline constexpr std::chrono::milliseconds kClashBudget{4000};
 
 struct TVerdict {
     static constexpr int kUnknown = -1;

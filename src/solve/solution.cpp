@@ -12,14 +12,6 @@ TGridPos Between(TGridPos a, TGridPos b)
     return TGridPos{static_cast<int16_t>((a.Row + b.Row) / 2), static_cast<int16_t>((a.Col + b.Col) / 2)};
 }
 
-std::vector<std::pair<int, int>> SortedSegments(const TSolution& solution)
-{
-    std::vector<std::pair<int, int>> segments;
-    for (const TGridPos& s : LoopSegments(solution)) segments.emplace_back(s.Row, s.Col);
-    std::sort(segments.begin(), segments.end());
-    return segments;
-}
-
 }  // namespace
 
 std::vector<TGridPos> LoopSegments(const TSolution& solution)
@@ -31,10 +23,29 @@ std::vector<TGridPos> LoopSegments(const TSolution& solution)
     return segments;
 }
 
+std::vector<TGridPos> SortedLoopSegments(const TSolution& solution)
+{
+    std::vector<TGridPos> segments = LoopSegments(solution);
+    std::sort(segments.begin(), segments.end());
+    return segments;
+}
+
+std::vector<TUndoEntry> SolutionClicks(const TSolution& solution)
+{
+    std::vector<TUndoEntry> clicks;
+    for (int i = 1; i <= solution.Rows; ++i) {
+        for (int j = 1; j <= solution.Cols; ++j) {
+            if (solution.IsGreen(i, j)) clicks.push_back({static_cast<int16_t>(2 * i - 1), static_cast<int16_t>(2 * j - 1), 1});
+        }
+    }
+    for (const TGridPos& s : LoopSegments(solution)) clicks.push_back({s.Row, s.Col, 0});
+    return clicks;
+}
+
 bool TSolution::operator==(const TSolution& other) const
 {
     return Rows == other.Rows && Cols == other.Cols && Green == other.Green &&
-           SortedSegments(*this) == SortedSegments(other);
+           SortedLoopSegments(*this) == SortedLoopSegments(other);
 }
 
 bool IsValidSolution(const TPuzzle& puzzle, const TSolution& solution)

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "model/board.h"
+#include "model/move.h"
 #include "solve/puzzle.h"
 
 struct TSolution {
@@ -38,6 +39,12 @@ struct TSolution {
 // The edge elements (doubled coordinates) carrying the loop's segments, in
 // order along the loop: the segment from Loop[k] to Loop[k+1] first.
 std::vector<TGridPos> LoopSegments(const TSolution& solution);
+// The same, row by row: two loops are the same exactly when these are.
+std::vector<TGridPos> SortedLoopSegments(const TSolution& solution);
+
+// The clicks that play a solution on the game: every green cell with the
+// right button, then the loop's segments with the left one.
+std::vector<TUndoEntry> SolutionClicks(const TSolution& solution);
 
 struct TSolveOptions {
     int Cap = 2;             // stop after this many solutions (1 or 2 make sense)

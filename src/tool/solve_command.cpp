@@ -30,12 +30,7 @@ bool WriteAnswer(TGame& game, const TSolution& solution, const std::string& path
     // As when a stored game is replayed: the finished board is recorded,
     // not celebrated (no record or answer file of the player's).
     game.Replaying = true;
-    for (int i = 1; i <= solution.Rows; ++i) {
-        for (int j = 1; j <= solution.Cols; ++j) {
-            if (solution.IsGreen(i, j)) game.ApplyMove(2 * i - 1, 2 * j - 1, true);
-        }
-    }
-    for (const TGridPos& segment : LoopSegments(solution)) game.ApplyMove(segment.Row, segment.Col, false);
+    for (const TUndoEntry& click : SolutionClicks(solution)) game.ApplyMove(click.Row, click.Col, click.Button == 1);
     game.Replaying = false;
     game.ElapsedSeconds = 0;
     if (!game.IsSolved()) {
@@ -44,10 +39,6 @@ bool WriteAnswer(TGame& game, const TSolution& solution, const std::string& path
     }
     return game.WriteProblem(path, true);
 }
-
-// A few seconds in all for narrowing down the clues that clash: past that
-// the clues not yet decided stay in the set.
-constexpr auto kClashBudget = std::chrono::seconds(4);
 
 bool ParseInt(const std::string& text, int low, int high, int& value)
 {

@@ -20,12 +20,7 @@ bool GameAcceptsSolution(const TPuzzle& puzzle, const TSolution& solution)
     game.MemoMondai = FormatPuzzleLines(puzzle);
     game.ReadProblem(false);
     game.Replaying = true;  // no success steps (records) in a test
-    for (int i = 1; i <= solution.Rows; ++i) {
-        for (int j = 1; j <= solution.Cols; ++j) {
-            if (solution.IsGreen(i, j)) game.ApplyMove(2 * i - 1, 2 * j - 1, true);
-        }
-    }
-    for (const TGridPos& segment : LoopSegments(solution)) game.ApplyMove(segment.Row, segment.Col, false);
+    for (const TUndoEntry& click : SolutionClicks(solution)) game.ApplyMove(click.Row, click.Col, click.Button == 1);
     game.Replaying = false;
     return game.IsSolved() && static_cast<int>(game.Board.ClueCount) == puzzle.ClueCount();
 }

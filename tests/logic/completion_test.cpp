@@ -26,8 +26,7 @@ TEST(Completion, SolvedBoardStopsPlayAndRecordsTheTime)
     TScratchFolder folder;
     TTestGame g;
     TGame& game = *g;
-    WriteBytes("tiny.txt", JoinLinesCrLf({"   2   2", "....", "...."}));
-    ASSERT_TRUE(game.OpenProblemFile(folder.Path + "/tiny.txt", true));
+    ASSERT_TRUE(OpenTinyProblem(game, folder));
     game.ButtonStartClick();
     game.ElapsedSeconds = 42;
     DrawSquare(game, 1, 1);

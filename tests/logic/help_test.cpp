@@ -257,8 +257,7 @@ TEST(Help, SolvedWithHelpSetsNoRecord)
     TScratchFolder folder;
     TTestGame g;
     TGame& game = *g;
-    WriteBytes("tiny.txt", JoinLinesCrLf({"   2   2", "....", "...."}));
-    ASSERT_TRUE(game.OpenProblemFile(folder.Path + "/tiny.txt", true));
+    ASSERT_TRUE(OpenTinyProblem(game, folder));
     game.ButtonStartClick();
     game.ElapsedSeconds = 5;
     game.ApplyMove(1, 2, kLeft);

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "files/text_file.h"
 #include "play/game.h"
 
 class TRecorderHost : public TGameHost {
@@ -196,4 +197,12 @@ inline void WriteBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary);
     out << bytes;
+}
+
+// Opens an empty 2 x 2 problem, saved as "tiny.txt" in the folder, as Open
+// with progress would; its one solution is the square round all four cells.
+inline bool OpenTinyProblem(TGame& game, const TScratchFolder& folder)
+{
+    WriteBytes("tiny.txt", JoinLinesCrLf({"   2   2", "....", "...."}));
+    return game.OpenProblemFile(folder.Path + "/tiny.txt", true);
 }

@@ -31,6 +31,14 @@ TPlaces Listed(const std::string& out, const std::string& word)
     return places;
 }
 
+// A problem file of 4 x 4 rows in the folder.
+void WriteFourByFour(const std::string& path, const std::vector<std::string>& rows)
+{
+    std::string text = "   4   4\r\n";
+    for (const std::string& row : rows) text += row + "\r\n";
+    WriteWholeFile(path, text);
+}
+
 TPlaces Parting(const TSolution& a, const TSolution& b)
 {
     TPlaces out;
@@ -53,7 +61,7 @@ TEST(ExplainTool, DifferingPlacesAreWhereTwoRealSolutionsPart)
 {
     const std::string folder = MakeScratchFolder();
     const std::vector<std::string> rows = {"........", "..r0....", "........", "........"};
-    WriteWholeFile(folder + "/many.txt", "   4   4\r\n" + rows[0] + "\r\n" + rows[1] + "\r\n" + rows[2] + "\r\n" + rows[3] + "\r\n");
+    WriteFourByFour(folder + "/many.txt", rows);
     const TToolRun run = RunTool("solve many.txt --explain", folder);
     ASSERT_EQ(run.Status, 0) << run.Err;
     ASSERT_EQ(run.Out.rfind("solutions 2\n", 0), 0u) << run.Out;
@@ -89,7 +97,7 @@ TEST(ExplainTool, ClashingCluesHaveNoSolutionOnTheirOwn)
     // Three greens down a column of three cells cannot be; the other clues
     // are each satisfiable and should mostly be dropped.
     const std::vector<std::string> rows = {"d3......", "........", "......u0", "l0......"};
-    WriteWholeFile(folder + "/none.txt", "   4   4\r\n" + rows[0] + "\r\n" + rows[1] + "\r\n" + rows[2] + "\r\n" + rows[3] + "\r\n");
+    WriteFourByFour(folder + "/none.txt", rows);
     const TToolRun run = RunTool("solve none.txt --explain", folder);
     ASSERT_EQ(run.Status, 0) << run.Err;
     ASSERT_EQ(run.Out.rfind("solutions 0\n", 0), 0u) << run.Out;

@@ -110,12 +110,9 @@ protected:
     // button, then the loop's segments with the left one.
     void PlayByClicks(const TSolution& solution)
     {
-        for (int i = 1; i <= solution.Rows; ++i) {
-            for (int j = 1; j <= solution.Cols; ++j) {
-                if (solution.IsGreen(i, j)) ClickElement(2 * i - 1, 2 * j - 1, Qt::RightButton);
-            }
+        for (const TUndoEntry& click : SolutionClicks(solution)) {
+            ClickElement(click.Row, click.Col, click.Button == 1 ? Qt::RightButton : Qt::LeftButton);
         }
-        for (const TGridPos& edge : LoopSegments(solution)) ClickElement(edge.Row, edge.Col);
     }
 
     // Clicks an item's radio button on its indicator, where a click always
