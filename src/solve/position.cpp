@@ -105,16 +105,21 @@ private:
 // a value that fails there leaves the other.
 bool TrialFact(TSearchState& state, const TPosition& position, TForcedFact& fact, const std::atomic<bool>* cancel)
 {
+    // Whether a value fails under the local rules; the state is left as it
+    // was.
+    auto fails = [&state](auto setValue) {
+        const size_t mark = state.TrailSize();
+        const bool ok = setValue() && state.PropagateLocal();
+        state.ClearQueues();
+        state.Undo(mark);
+        return !ok;
+    };
     const size_t cells = state.Cell.size();
     for (size_t p = 0; p < cells; ++p) {
         if (cancel != nullptr && cancel->load()) return false;
         if (state.Cell[p] != kCellUnknown) continue;
         for (uint8_t value : {kCellLoop, kCellGreen}) {
-            const size_t mark = state.TrailSize();
-            const bool ok = state.SetCell(static_cast<int>(p), value) && state.PropagateLocal();
-            state.ClearQueues();
-            state.Undo(mark);
-            if (ok) continue;
+            if (!fails([&] { return state.SetCell(static_cast<int>(p), value); })) continue;
             int i = 0, j = 0;
             CellPlace(state, static_cast<int>(p), i, j);
             if (position.Cell[static_cast<size_t>(i) * position.Cols + j] != kCellUnknown) continue;
@@ -131,11 +136,7 @@ bool TrialFact(TSearchState& state, const TPosition& position, TForcedFact& fact
         const int a = state.EdgeEndA(static_cast<int>(e)), b = state.EdgeEndB(static_cast<int>(e));
         if (state.Cell[static_cast<size_t>(a)] == kCellBlocked || state.Cell[static_cast<size_t>(b)] == kCellBlocked) continue;
         for (uint8_t value : {kEdgeOn, kEdgeOff}) {
-            const size_t mark = state.TrailSize();
-            const bool ok = state.SetEdge(static_cast<int>(e), value) && state.PropagateLocal();
-            state.ClearQueues();
-            state.Undo(mark);
-            if (ok) continue;
+            if (!fails([&] { return state.SetEdge(static_cast<int>(e), value); })) continue;
             int i = 0, j = 0;
             CellPlace(state, state.EdgeEndA(static_cast<int>(e)), i, j);
             fact.Found = true;
