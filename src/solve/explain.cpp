@@ -112,8 +112,7 @@ void WorkOutVerdict(const TPuzzle& puzzle, const std::atomic<bool>* cancel, cons
     verdict.Solutions = std::min(result.Count, 2);
     report(verdict);
     if (verdict.Solutions == 1) {
-        const TGradeResult grade = GradeProblem(puzzle, cancel);
-        if (grade.Complete) verdict.Grade = grade.Grade;
+        verdict.Grade = GradeOfUnique(puzzle);
     } else if (verdict.Solutions == 2 && result.Solutions.size() >= 2) {
         verdict.Marks = SolutionDifferences(result.Solutions[0], result.Solutions[1]);
     } else if (verdict.Solutions == 0 && !Set(cancel)) {

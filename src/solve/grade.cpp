@@ -15,23 +15,46 @@ const char* GradeName(int grade)
     }
 }
 
+namespace {
+
+// The grade the reasoning alone finds, with the solution it settles on.
+// Settled is false when it leaves the board open; Contradiction, when the
+// clues have no solution.
+struct TReasonedGrade {
+    bool Settled = false;
+    bool Contradiction = false;
+    int Grade = 0;
+    TSolution Solution;
+};
+
+TReasonedGrade ReasonedGrade(const TPuzzle& puzzle)
+{
+    TReasonedGrade out;
+    TReasoner reasoner(puzzle);
+    const TSettle settle = reasoner.Run(kLayerDeep);
+    out.Contradiction = settle == TSettle::Contradiction;
+    if (settle != TSettle::Settled) return out;
+    // Every step holds for every solution, so the one found is the only
+    // one; the check from scratch guards against a flaw in a rule.
+    out.Solution = reasoner.Solution();
+    out.Settled = IsValidSolution(puzzle, out.Solution);
+    if (out.Settled) out.Grade = reasoner.HighestLayer();
+    return out;
+}
+
+}  // namespace
+
 TGradeResult GradeProblem(const TPuzzle& puzzle, const std::atomic<bool>* cancel)
 {
     TGradeResult result;
     if (puzzle.Rows <= 0 || puzzle.Cols <= 0) return result;
-    TReasoner reasoner(puzzle);
-    const TSettle settle = reasoner.Run(kLayerDeep);
-    if (settle == TSettle::Contradiction) return result;
-    if (settle == TSettle::Settled) {
-        // Every step holds for every solution, so the one found is the only
-        // one; the check from scratch guards against a flaw in a rule.
-        TSolution solution = reasoner.Solution();
-        if (IsValidSolution(puzzle, solution)) {
-            result.Solutions = 1;
-            result.Grade = reasoner.HighestLayer();
-            result.Solution = std::move(solution);
-            return result;
-        }
+    TReasonedGrade reasoned = ReasonedGrade(puzzle);
+    if (reasoned.Contradiction) return result;
+    if (reasoned.Settled) {
+        result.Solutions = 1;
+        result.Grade = reasoned.Grade;
+        result.Solution = std::move(reasoned.Solution);
+        return result;
     }
     TSolveOptions options;
     options.Cancel = cancel;
@@ -44,6 +67,13 @@ TGradeResult GradeProblem(const TPuzzle& puzzle, const std::atomic<bool>* cancel
         result.Solution = std::move(solved.Solutions.front());
     }
     return result;
+}
+
+int GradeOfUnique(const TPuzzle& puzzle)
+{
+    if (puzzle.Rows <= 0 || puzzle.Cols <= 0) return 0;
+    const TReasonedGrade reasoned = ReasonedGrade(puzzle);
+    return reasoned.Settled ? reasoned.Grade : kLayerSearch;
 }
 
 int GradePuzzle(const TPuzzle& puzzle)

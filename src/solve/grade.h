@@ -36,6 +36,10 @@ struct TGradeResult {
 // leaves the board open, and stops early when cancel is set.
 TGradeResult GradeProblem(const TPuzzle& puzzle, const std::atomic<bool>* cancel = nullptr);
 int GradePuzzle(const TPuzzle& puzzle);
+// The grade of a problem already shown to have exactly one solution (by a
+// count of the solutions): the reasoning alone tells it, with no second
+// search where it leaves the board open (grade 4).
+int GradeOfUnique(const TPuzzle& puzzle);
 
 // What the simplest reasoning decides next from a position: its facts
 // about cells (loop or green) and segments (drawn or ruled out), at their

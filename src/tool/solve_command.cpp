@@ -79,7 +79,7 @@ int RunSolve(const TArgs& args)
     const TPuzzle puzzle = PuzzleFromBoard(game.Board);
     const TSolveResult result = SolvePuzzleRace(puzzle);
     // The grade of a problem with one solution: how much reasoning it needs.
-    const int grade = result.Count == 1 ? GradePuzzle(puzzle) : 0;
+    const int grade = result.Count == 1 ? GradeOfUnique(puzzle) : 0;
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::printf("solutions %d\n", result.Count);
     if (grade > 0) std::printf("difficulty %d\n", grade);

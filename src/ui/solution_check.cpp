@@ -52,10 +52,7 @@ void TFormMain::ButtonCheckSolutionsClick()
                 options.Cancel = cancel;
                 a.Result = SolvePuzzleRace(puzzle, options);
             }
-            if (a.Result.Complete && a.Result.Count == 1) {
-                const TGradeResult grade = GradeProblem(puzzle, cancel);
-                if (grade.Complete) a.Grade = grade.Grade;
-            }
+            if (a.Result.Complete && a.Result.Count == 1) a.Grade = GradeOfUnique(puzzle);
             return a;
         },
         quickResult.Complete ? kQuietMilliseconds : 0);
