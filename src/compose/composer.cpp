@@ -20,8 +20,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "solve/grade.h"
 #include "solve/search.h"
-#include <cstdlib>
 
 namespace {
 
@@ -126,9 +126,6 @@ bool TComposer::FillOpenCells()
     return false;
 }
 
-// The grade's reasoning on the board around the cell, with every cell and
-// segment further than the window's radius given as the design has them.
-// Open means that the whole board is not settled either.
 // Sets the reasoner to the puzzle with every cell and segment further than
 // the window's radius from the cell given as the design has them. False
 // when that contradicts the puzzle.
@@ -418,10 +415,7 @@ bool TComposer::Harden()
 bool TComposer::GradeHolds()
 {
     ++Checks;
-    Work.Reset(Design.ToPuzzle());
-    const TSettle settle = Work.Run(kLayerDeep);
-    if (Options.Grade == kLayerSearch) return settle == TSettle::Open;
-    return settle == TSettle::Settled && Work.HighestLayer() == Options.Grade;
+    return GradeOfUnique(Design.ToPuzzle()) == Options.Grade;
 }
 
 bool TComposer::Compose()
