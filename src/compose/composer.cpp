@@ -46,9 +46,17 @@ int Distance(int a, int b, int cols)
 
 }  // namespace
 
-TComposer::TComposer(const TGenerateOptions& options, TRandom& random, TDesign& design)
-    : Options(options), Random(random), Design(design), Layer(std::min(options.Grade, kLayerDeep)), Work(TPuzzle())
+TComposer::TComposer(const TGenerateOptions& options, TRandom& random, TDesign& design, TWorkerCrew& crew)
+    : Options(options), Random(random), Design(design), Crew(crew), Layer(std::min(options.Grade, kLayerDeep)),
+      Workers(static_cast<size_t>(crew.Size()))
 {
+}
+
+int TComposer::Checks() const
+{
+    int checks = 0;
+    for (const TWork& work : Workers) checks += work.Checks;
+    return checks;
 }
 
 bool TComposer::Cancelled() const
@@ -118,32 +126,52 @@ bool TComposer::FillOpenCells()
     const int rounds = Design.Rows * Design.Cols;
     for (int round = 0; round < rounds && !Cancelled(); ++round) {
         std::vector<int> open;
-        ++Checks;
+        ++Workers[0].Checks;
         if (!OpenCells(Design.ToPuzzle(), kLayerLocal, false, open)) return false;
         if (open.empty()) return true;
-        if (!AddCluesInto(GroupCells(Design.Rows, Design.Cols, open))) return Settle(Design.ToPuzzle(), Layer) == TSettle::Settled;
+        if (!AddCluesInto(GroupCells(Design.Rows, Design.Cols, open))) return Settle(Workers[0], Design.ToPuzzle(), Layer) == TSettle::Settled;
     }
     return false;
+}
+
+size_t TComposer::Scan(size_t from, size_t n, const std::function<bool(TWork&, size_t)>& test, TWork*& winner)
+{
+    for (TWork& work : Workers) work.Design = Design;
+    int found = 0;
+    const size_t k = FirstPassing(Crew, from, n, [&](int worker, size_t candidate) {
+        TWork& work = Workers[static_cast<size_t>(worker)];
+        work.NewHints = false;
+        return test(work, candidate);
+    }, found);
+    winner = &Workers[static_cast<size_t>(found)];
+    return k;
+}
+
+// The steps that settled the board in the winning test lead the next tests.
+void TComposer::TakeHints(TWork& work)
+{
+    if (work.NewHints) Hints.swap(work.Reasoner.Steps);
 }
 
 // Sets the reasoner to the puzzle with every cell and segment further than
 // the window's radius from the cell given as the design has them. False
 // when that contradicts the puzzle.
-bool TComposer::AssumeDesignAround(const TPuzzle& puzzle, int cell)
+bool TComposer::AssumeDesignAround(TWork& work, const TPuzzle& puzzle, int cell) const
 {
-    const int cols = Design.Cols;
+    const TDesign& design = work.Design;
+    const int cols = design.Cols;
     auto inside = [&](int k) { return Distance(k, cell, cols) <= kWindowRadius; };
-    TReasoner& reasoner = Work;
+    TReasoner& reasoner = work.Reasoner;
     reasoner.Reset(puzzle);
     if (!reasoner.Consistent()) return false;
-    for (int k = 0; k < Design.Rows * cols; ++k) {
-        const uint8_t kind = Design.Kind[static_cast<size_t>(k)];
+    for (int k = 0; k < design.Rows * cols; ++k) {
+        const uint8_t kind = design.Kind[static_cast<size_t>(k)];
         if (puzzle.Cells[static_cast<size_t>(k)].Clue || inside(k)) continue;
         if (kind == kDesignClue || !reasoner.AssumeCell(k / cols, k % cols, kind == kDesignGreen)) return false;
     }
-    const size_t n = Design.Loop.size();
+    const size_t n = design.Loop.size();
     for (size_t t = 0; t < n; ++t) {
-        const int a = Design.Loop[t], b = Design.Loop[(t + 1) % n];
+        const int a = design.Loop[t], b = design.Loop[(t + 1) % n];
         if (inside(a) || inside(b)) continue;
         const int first = std::min(a, b);
         if (!reasoner.AssumeSegment(first / cols, first % cols, std::max(a, b) - first != 1, true)) return false;
@@ -154,21 +182,21 @@ bool TComposer::AssumeDesignAround(const TPuzzle& puzzle, int cell)
 // The grade's reasoning on the board around the cell, with every cell and
 // segment further than the window's radius given as the design has them.
 // Open means that the whole board is not settled either.
-TSettle TComposer::SettleAround(const TPuzzle& puzzle, int cell, int layer)
+TSettle TComposer::SettleAround(TWork& work, const TPuzzle& puzzle, int cell, int layer) const
 {
-    ++Checks;
-    if (!AssumeDesignAround(puzzle, cell)) return TSettle::Contradiction;
-    return Work.Run(layer);
+    ++work.Checks;
+    if (!AssumeDesignAround(work, puzzle, cell)) return TSettle::Contradiction;
+    return work.Reasoner.Run(layer);
 }
 
 // Whether two solutions that agree with the design away from the cell turn
 // up in a short search of the board around it: proof that the problem has
 // more than one, found at a fraction of the cost of a search of the whole.
-bool TComposer::RivalsNear(const TPuzzle& puzzle, int cell, const TSolution* intended)
+bool TComposer::RivalsNear(TWork& work, const TPuzzle& puzzle, int cell, const TSolution* intended) const
 {
-    ++Checks;
-    if (!AssumeDesignAround(puzzle, cell)) return false;
-    TSearchState& state = Work.State;
+    ++work.Checks;
+    if (!AssumeDesignAround(work, puzzle, cell)) return false;
+    TSearchState& state = work.Reasoner.State;
     state.SkipImplied = false;
     TSearchControl control;
     control.Cap = 2;
@@ -180,40 +208,42 @@ bool TComposer::RivalsNear(const TPuzzle& puzzle, int cell, const TSolution* int
 
 // Reasoning up to the layer on the whole board, trying first the steps
 // that settled the board last time.
-TSettle TComposer::Settle(const TPuzzle& puzzle, int layer)
+TSettle TComposer::Settle(TWork& work, const TPuzzle& puzzle, int layer) const
 {
-    ++Checks;
-    Work.Reset(puzzle);
-    Work.KeepSteps();
-    return Work.Run(layer, Hints.empty() ? nullptr : &Hints);
+    ++work.Checks;
+    work.Reasoner.Reset(puzzle);
+    work.Reasoner.KeepSteps();
+    return work.Reasoner.Run(layer, Hints.empty() ? nullptr : &Hints);
 }
 
 // Whether the local rules and trials near the cell (both values of every
 // open cell and segment within four steps) find the problem contradictory:
 // a quick proof that a clue taken away there leaves no solution. Most
 // clues are needed that way.
-bool TComposer::BreaksNear(const TPuzzle& puzzle, int cell)
+bool TComposer::BreaksNear(TWork& work, const TPuzzle& puzzle, int cell) const
 {
-    ++Checks;
-    Work.Reset(puzzle);
-    const TSearchState& state = Work.State;
+    ++work.Checks;
+    work.Reasoner.Reset(puzzle);
+    const TSearchState& state = work.Reasoner.State;
     constexpr int kReach = 4;
-    Near.clear();
-    const int i = cell / Design.Cols, j = cell % Design.Cols;
-    for (int y = std::max(0, i - kReach); y <= std::min(Design.Rows - 1, i + kReach); ++y) {
-        for (int x = std::max(0, j - kReach); x <= std::min(Design.Cols - 1, j + kReach); ++x) {
+    std::vector<TSearchState::TStep>& near = work.Near;
+    near.clear();
+    const int cols = work.Design.Cols;
+    const int i = cell / cols, j = cell % cols;
+    for (int y = std::max(0, i - kReach); y <= std::min(work.Design.Rows - 1, i + kReach); ++y) {
+        for (int x = std::max(0, j - kReach); x <= std::min(cols - 1, j + kReach); ++x) {
             const int p = state.CellIndex(y, x);
-            Near.push_back(TSearchState::TStep{p, false, kCellGreen, kLayerTrial});
-            Near.push_back(TSearchState::TStep{p, false, kCellLoop, kLayerTrial});
+            near.push_back(TSearchState::TStep{p, false, kCellGreen, kLayerTrial});
+            near.push_back(TSearchState::TStep{p, false, kCellLoop, kLayerTrial});
             int edges[4];
             state.EdgesOf(p, edges);
             for (int e : {edges[2], edges[3]}) {
-                Near.push_back(TSearchState::TStep{e, true, kEdgeOn, kLayerTrial});
-                Near.push_back(TSearchState::TStep{e, true, kEdgeOff, kLayerTrial});
+                near.push_back(TSearchState::TStep{e, true, kEdgeOn, kLayerTrial});
+                near.push_back(TSearchState::TStep{e, true, kEdgeOff, kLayerTrial});
             }
         }
     }
-    return Work.TrySteps(Near, kLayerTrial) == TSettle::Contradiction;
+    return work.Reasoner.TrySteps(near, kLayerTrial) == TSettle::Contradiction;
 }
 
 // Clue cells with no green neighbour turn green again, one at a time in a
@@ -224,43 +254,51 @@ int TComposer::Thin(int grade)
     int taken = 0;
     std::vector<int> clues = Design.CellsOf(kDesignClue);
     Random.Shuffle(clues);
-    for (int cell : clues) {
-        if (Cancelled()) return taken;
-        if (Design.Kind[static_cast<size_t>(cell)] != kDesignClue || Design.HasGreenNeighbour(cell)) continue;
-        Design.Kind[static_cast<size_t>(cell)] = kDesignGreen;
-        const TPuzzle puzzle = Design.ToPuzzle();
-        const TSolution intended = Design.ToSolution();
-        if (NumbersFit(puzzle) && (grade == kLayerSearch || SettleAround(puzzle, cell, grade) != TSettle::Open) &&
-            Accepted(puzzle, grade, cell, &intended, nullptr)) {
-            ++taken;
-            continue;
-        }
-        Design.Kind[static_cast<size_t>(cell)] = kDesignClue;
+    auto goes = [&](TWork& work, size_t k) {
+        const int cell = clues[k];
+        TDesign& design = work.Design;
+        if (Cancelled() || design.Kind[static_cast<size_t>(cell)] != kDesignClue || design.HasGreenNeighbour(cell)) return false;
+        design.Kind[static_cast<size_t>(cell)] = kDesignGreen;
+        const TPuzzle puzzle = design.ToPuzzle();
+        const TSolution intended = design.ToSolution();
+        const bool ok = NumbersFit(puzzle) && (grade == kLayerSearch || SettleAround(work, puzzle, cell, grade) != TSettle::Open) &&
+                        Accepted(work, puzzle, grade, cell, &intended);
+        design.Kind[static_cast<size_t>(cell)] = kDesignClue;
+        return ok;
+    };
+    for (size_t from = 0;;) {
+        TWork* winner = nullptr;
+        const size_t k = Scan(from, clues.size(), goes, winner);
+        if (k == clues.size()) return taken;
+        Design.Kind[static_cast<size_t>(clues[k])] = kDesignGreen;
+        TakeHints(*winner);
+        ++taken;
+        from = k + 1;
     }
-    return taken;
 }
 
-// Whether the problem is settled at the grade; its solution then, and the
-// steps that settled it become the hints of the next check. Past what
-// reasoning settles (grade 4), a search must prove the solution the only one.
-bool TComposer::Accepted(const TPuzzle& puzzle, int grade, int cell, const TSolution* intended, TSolution* solution)
+// Whether the problem is settled at the grade; the work then holds its
+// solution and the steps that settled it, the hints of the next check.
+// Past what reasoning settles (grade 4), a search must prove the solution
+// the only one.
+bool TComposer::Accepted(TWork& work, const TPuzzle& puzzle, int grade, int cell, const TSolution* intended) const
 {
-    if (Settle(puzzle, std::min(grade, static_cast<int>(kLayerDeep))) == TSettle::Settled) {
-        if (solution != nullptr) *solution = Work.Solution();
-        Hints.swap(Work.Steps);
+    if (Settle(work, puzzle, std::min(grade, static_cast<int>(kLayerDeep))) == TSettle::Settled) {
+        work.Solution = work.Reasoner.Solution();
+        work.NewHints = true;
         return true;
     }
-    return grade == kLayerSearch && Unique(puzzle, cell, intended, solution);
+    return grade == kLayerSearch && Unique(work, puzzle, cell, intended);
 }
 
-// Whether a search finds one solution and no other. It tries the intended
-// solution first, when there is one, so that a rival shows up soon; and
-// first of all a short one near the cell changed (when given), where most
-// rivals are.
-bool TComposer::Unique(const TPuzzle& puzzle, int cell, const TSolution* intended, TSolution* solution)
+// Whether a search finds one solution and no other (the work then holds
+// it). It tries the intended solution first, when there is one, so that a
+// rival shows up soon; and first of all a short one near the cell changed
+// (when given), where most rivals are.
+bool TComposer::Unique(TWork& work, const TPuzzle& puzzle, int cell, const TSolution* intended) const
 {
-    if (cell >= 0 && RivalsNear(puzzle, cell, intended)) return false;
-    ++Checks;
+    if (cell >= 0 && RivalsNear(work, puzzle, cell, intended)) return false;
+    ++work.Checks;
     TSearchState state(puzzle);
     if (!state.Consistent()) return false;
     TSearchControl control;
@@ -270,7 +308,7 @@ bool TComposer::Unique(const TPuzzle& puzzle, int cell, const TSolution* intende
     control.Cancel = Options.Cancel;
     TSolveResult result = RunSearch(state, puzzle, control);
     if (!result.Complete || result.Count != 1) return false;
-    if (solution != nullptr) *solution = std::move(result.Solutions.front());
+    work.Solution = std::move(result.Solutions.front());
     return true;
 }
 
@@ -292,14 +330,23 @@ bool TComposer::KeepNeededOnly()
         std::vector<int> taken;
         std::vector<int> clues = Design.CellsOf(kDesignClue);
         Random.Shuffle(clues);
+        std::vector<int> looked;
         for (int cell : clues) {
+            if (full || !settled[static_cast<size_t>(cell)]) looked.push_back(cell);
+        }
+        auto spare = [&](TWork& work, size_t k) { return !Cancelled() && !Needed(work, looked[k], full); };
+        for (size_t from = 0;;) {
+            TWork* winner = nullptr;
+            const size_t k = Scan(from, looked.size(), spare, winner);
             if (Cancelled()) return false;
-            if (!full && settled[static_cast<size_t>(cell)]) continue;
-            if (Needed(cell, full)) {
-                settled[static_cast<size_t>(cell)] = 1;
-                continue;
-            }
+            for (size_t t = from; t < k; ++t) settled[static_cast<size_t>(looked[t])] = 1;
+            if (k == looked.size()) break;
+            const int cell = looked[k];
+            Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
+            Design.Adopt(winner->Solution);
+            TakeHints(*winner);
             taken.push_back(cell);
+            from = k + 1;
         }
         if (full && taken.empty()) return true;
         for (int gone : taken) {
@@ -313,14 +360,13 @@ bool TComposer::KeepNeededOnly()
 }
 
 // Whether the grade's reasoning fails to settle the board without the
-// clue at the cell (the cell a plain one); where it settles it, the clue
-// goes and the design takes the solution found. Not exact: the board
-// around the cell finding no solution like the design's is taken as proof.
-bool TComposer::Needed(int cell, bool exact)
+// clue at the cell (the cell a plain one); where it settles it, the work
+// holds the solution found. Not exact: the board around the cell finding
+// no solution like the design's is taken as proof.
+bool TComposer::Needed(TWork& work, int cell, bool exact) const
 {
-    TPuzzle without = Design.ToPuzzle();
+    TPuzzle without = work.Design.ToPuzzle();
     without.Cells[static_cast<size_t>(cell)] = TPuzzleCell{};
-    TSolution solution;
     // For grade 1 the local rules on the whole board cost no more than the
     // tests below. Else what the board around the cell cannot settle
     // without the clue, given the design further away, the whole board
@@ -328,54 +374,54 @@ bool TComposer::Needed(int cell, bool exact)
     const int grade = Options.Grade;
     if (grade == kLayerLocal) exact = true;
     const bool around = grade > kLayerLocal && (grade <= kLayerDeep || !exact);
-    const TSettle settle = around ? SettleAround(without, cell, std::min(grade, static_cast<int>(kLayerDeep))) : TSettle::Settled;
+    const TSettle settle = around ? SettleAround(work, without, cell, std::min(grade, static_cast<int>(kLayerDeep))) : TSettle::Settled;
     if (grade <= kLayerDeep && settle == TSettle::Open) return true;
     if (!exact && settle == TSettle::Contradiction) return true;
     // Without a solution nothing settles it. On a small board the trials
     // near the cell cost as much as reasoning on all of it.
-    if (grade > kLayerLocal && Design.Rows * Design.Cols >= kNearBoard && BreaksNear(without, cell)) return true;
+    if (grade > kLayerLocal && work.Design.Rows * work.Design.Cols >= kNearBoard && BreaksNear(work, without, cell)) return true;
     // Most boards without a needed clue fail by the trials already: the
     // deep layer, whose own steps cost far more, goes on from there.
     if (grade == kLayerDeep) {
-        ++Checks;
-        Work.Reset(without);
-        Work.KeepSteps();
+        ++work.Checks;
+        TReasoner& reasoner = work.Reasoner;
+        reasoner.Reset(without);
+        reasoner.KeepSteps();
         const std::vector<TSearchState::TStep>* hints = Hints.empty() ? nullptr : &Hints;
-        TSettle r = Work.Run(kLayerTrial, hints);
-        if (r == TSettle::Open) r = Work.Run(kLayerDeep, hints);
+        TSettle r = reasoner.Run(kLayerTrial, hints);
+        if (r == TSettle::Open) r = reasoner.Run(kLayerDeep, hints);
         if (r != TSettle::Settled) return true;
-        solution = Work.Solution();
-        Hints.swap(Work.Steps);
-    } else if (!Accepted(without, grade, cell, nullptr, &solution)) {
-        return true;
+        work.Solution = reasoner.Solution();
+        work.NewHints = true;
+        return false;
     }
-    Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
-    Design.Adopt(solution);
-    return false;
+    return !Accepted(work, without, grade, cell, nullptr);
 }
 
 // Whether a changed board (the cell's clue gone or turned) needs the grade:
-// its lower layers leave it open and the grade's own reasoning settles it.
-// Where the board around the cell, given the design further away, stays
-// open at the grade, so does the whole board: most changes fail there at
-// little cost. The grade's reasoning goes on from where the lower layers
-// stopped rather than starting over.
-bool TComposer::NeedsGrade(const TPuzzle& puzzle, int cell, const TSolution* intended, TSolution* solution)
+// its lower layers leave it open and the grade's own reasoning settles it
+// (the work then holds its solution). Where the board around the cell,
+// given the design further away, stays open at the grade, so does the
+// whole board: most changes fail there at little cost. The grade's
+// reasoning goes on from where the lower layers stopped rather than
+// starting over.
+bool TComposer::NeedsGrade(TWork& work, const TPuzzle& puzzle, int cell, const TSolution* intended) const
 {
     const int grade = Options.Grade;
-    if (grade <= kLayerDeep && SettleAround(puzzle, cell, grade) == TSettle::Open) return false;
-    ++Checks;
-    Work.Reset(puzzle);
-    Work.KeepSteps();
+    if (grade <= kLayerDeep && SettleAround(work, puzzle, cell, grade) == TSettle::Open) return false;
+    ++work.Checks;
+    TReasoner& reasoner = work.Reasoner;
+    reasoner.Reset(puzzle);
+    reasoner.KeepSteps();
     const std::vector<TSearchState::TStep>* hints = Hints.empty() ? nullptr : &Hints;
-    if (Work.Run(grade - 1, hints) != TSettle::Open) return false;
+    if (reasoner.Run(grade - 1, hints) != TSettle::Open) return false;
     if (grade <= kLayerDeep) {
-        if (Work.Run(grade, hints) != TSettle::Settled) return false;
-        if (solution != nullptr) *solution = Work.Solution();
-        Hints.swap(Work.Steps);
+        if (reasoner.Run(grade, hints) != TSettle::Settled) return false;
+        work.Solution = reasoner.Solution();
+        work.NewHints = true;
         return true;
     }
-    return Unique(puzzle, cell, intended, solution);
+    return Unique(work, puzzle, cell, intended);
 }
 
 // A change after which the board is still settled at the grade but not
@@ -386,27 +432,43 @@ bool TComposer::Harden()
     std::vector<int> clues = Design.CellsOf(kDesignClue);
     Random.Shuffle(clues);
     const TPuzzle puzzle = Design.ToPuzzle();
+    std::vector<TChange> changes;
     for (int cell : clues) {
-        if (Cancelled()) return false;
-        TPuzzle without = puzzle;
-        without.Cells[static_cast<size_t>(cell)] = TPuzzleCell{};
-        TSolution solution;
-        if (NeedsGrade(without, cell, nullptr, &solution)) {
-            Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
-            Design.Adopt(solution);
-            return true;
-        }
+        changes.push_back(TChange{cell, 0});
         const char arrow = Design.Arrow[static_cast<size_t>(cell)];
         for (char other : kDesignArrows) {
-            if (other == arrow || Design.CountGreens(cell, other) > Options.MaxNumber) continue;
-            Design.Arrow[static_cast<size_t>(cell)] = other;
-            const TPuzzle turned = Design.ToPuzzle();
-            const TSolution intended = Design.ToSolution();
-            if (NeedsGrade(turned, cell, &intended, nullptr)) return true;
-            Design.Arrow[static_cast<size_t>(cell)] = arrow;
+            if (other != arrow && Design.CountGreens(cell, other) <= Options.MaxNumber) changes.push_back(TChange{cell, other});
         }
     }
-    return false;
+    auto needsGrade = [&](TWork& work, size_t k) {
+        if (Cancelled()) return false;
+        const TChange change = changes[k];
+        if (change.Arrow == 0) {
+            TPuzzle without = puzzle;
+            without.Cells[static_cast<size_t>(change.Cell)] = TPuzzleCell{};
+            return NeedsGrade(work, without, change.Cell, nullptr);
+        }
+        char& arrow = work.Design.Arrow[static_cast<size_t>(change.Cell)];
+        const char was = arrow;
+        arrow = change.Arrow;
+        const TPuzzle turned = work.Design.ToPuzzle();
+        const TSolution intended = work.Design.ToSolution();
+        const bool ok = NeedsGrade(work, turned, change.Cell, &intended);
+        arrow = was;
+        return ok;
+    };
+    TWork* winner = nullptr;
+    const size_t k = Scan(0, changes.size(), needsGrade, winner);
+    if (Cancelled() || k == changes.size()) return false;
+    const TChange change = changes[k];
+    if (change.Arrow == 0) {
+        Design.Kind[static_cast<size_t>(change.Cell)] = kDesignLoop;
+        Design.Adopt(winner->Solution);
+    } else {
+        Design.Arrow[static_cast<size_t>(change.Cell)] = change.Arrow;
+    }
+    TakeHints(*winner);
+    return true;
 }
 
 // The grade as the grader finds it, reasoning from scratch. Hints only
@@ -414,7 +476,7 @@ bool TComposer::Harden()
 // can decide what the grader's own order leaves open.
 bool TComposer::GradeHolds()
 {
-    ++Checks;
+    ++Workers[0].Checks;
     return GradeOfUnique(Design.ToPuzzle()) == Options.Grade;
 }
 
@@ -437,9 +499,9 @@ bool TComposer::Compose()
             Thin(grade);
             // Where the lower layers still settle the board, a change of
             // another kind may leave them short.
-            if (grade > kLayerLocal && Settle(Design.ToPuzzle(), grade - 1) == TSettle::Settled && !Harden()) break;
+            if (grade > kLayerLocal && Settle(Workers[0], Design.ToPuzzle(), grade - 1) == TSettle::Settled && !Harden()) break;
             if (!KeepNeededOnly()) return false;
-            if (grade == kLayerLocal || Settle(Design.ToPuzzle(), grade - 1) != TSettle::Settled) {
+            if (grade == kLayerLocal || Settle(Workers[0], Design.ToPuzzle(), grade - 1) != TSettle::Settled) {
                 if (GradeHolds()) return true;
                 break;
             }

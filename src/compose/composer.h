@@ -3,52 +3,79 @@
 // problem of that grade: clues where the board stays open, then as few of
 // them as the reasoning allows.
 
+#include <functional>
 #include <vector>
 
 #include "compose/design.h"
 #include "compose/generator.h"
+#include "compose/worker_crew.h"
 #include "solve/random.h"
 #include "solve/reasoning.h"
 
 class TComposer {
 public:
-    TComposer(const TGenerateOptions& options, TRandom& random, TDesign& design);
+    // The crew's workers share out the checks of each scan over the clues;
+    // the problem made does not depend on how many there are.
+    TComposer(const TGenerateOptions& options, TRandom& random, TDesign& design, TWorkerCrew& crew);
 
     // True when the design's problem is settled by the grade's reasoning
     // and needs all of it, and each of its clues; false when this design is
     // given up.
     bool Compose();
 
-    int Checks = 0;
+    // Reasoning or search runs so far, the tests thrown away included.
+    int Checks() const;
 
 private:
+    // A worker's tools for its checks, and the findings of its last check
+    // that passed: the solution found and whether the reasoner's steps
+    // settled the board (they are then the next checks' hints).
+    struct TWork {
+        TReasoner Reasoner{TPuzzle()};
+        // Trials near a cell, for BreaksNear.
+        std::vector<TSearchState::TStep> Near;
+        // The design as the scan began, changed for a moment by a test.
+        TDesign Design;
+        TSolution Solution;
+        bool NewHints = false;
+        int Checks = 0;
+    };
+    // A change that Harden tries: a clue taken away (Arrow 0) or turned.
+    struct TChange {
+        int Cell;
+        char Arrow;
+    };
+
     const TGenerateOptions& Options;
     TRandom& Random;
     TDesign& Design;
+    TWorkerCrew& Crew;
     int Layer;  // the reasoning of the grade, or of grade 3 for grade 4
     // The steps that settled the design's problem last, to try first.
     std::vector<TSearchState::TStep> Hints;
-    // Trials near a cell, for BreaksNear.
-    std::vector<TSearchState::TStep> Near;
-    // Every check reasons here: its memory is kept from one to the next.
-    TReasoner Work;
+    std::vector<TWork> Workers;
 
     bool Cancelled() const;
     bool NumbersFit(const TPuzzle& puzzle) const;
     bool AimClues();
     bool AddCluesInto(const std::vector<std::vector<int>>& pieces);
     bool FillOpenCells();
-    TSettle SettleAround(const TPuzzle& puzzle, int cell, int layer);
-    TSettle Settle(const TPuzzle& puzzle, int layer);
-    bool BreaksNear(const TPuzzle& puzzle, int cell);
+    // The first of the candidates from `from` on whose test passes, the
+    // design left as it is; n when none does. The winning worker's tools
+    // hold its findings.
+    size_t Scan(size_t from, size_t n, const std::function<bool(TWork&, size_t)>& test, TWork*& winner);
+    void TakeHints(TWork& work);
+    TSettle SettleAround(TWork& work, const TPuzzle& puzzle, int cell, int layer) const;
+    TSettle Settle(TWork& work, const TPuzzle& puzzle, int layer) const;
+    bool BreaksNear(TWork& work, const TPuzzle& puzzle, int cell) const;
     int Thin(int grade);
     bool KeepNeededOnly();
-    bool Needed(int cell, bool exact);
-    bool Unique(const TPuzzle& puzzle, int cell, const TSolution* intended, TSolution* solution);
-    bool AssumeDesignAround(const TPuzzle& puzzle, int cell);
-    bool RivalsNear(const TPuzzle& puzzle, int cell, const TSolution* intended);
-    bool Accepted(const TPuzzle& puzzle, int grade, int cell, const TSolution* intended, TSolution* solution);
-    bool NeedsGrade(const TPuzzle& puzzle, int cell, const TSolution* intended, TSolution* solution);
+    bool Needed(TWork& work, int cell, bool exact) const;
+    bool Unique(TWork& work, const TPuzzle& puzzle, int cell, const TSolution* intended) const;
+    bool AssumeDesignAround(TWork& work, const TPuzzle& puzzle, int cell) const;
+    bool RivalsNear(TWork& work, const TPuzzle& puzzle, int cell, const TSolution* intended) const;
+    bool Accepted(TWork& work, const TPuzzle& puzzle, int grade, int cell, const TSolution* intended) const;
+    bool NeedsGrade(TWork& work, const TPuzzle& puzzle, int cell, const TSolution* intended) const;
     bool Harden();
     bool GradeHolds();
 };
