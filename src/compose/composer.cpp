@@ -29,8 +29,10 @@ namespace {
 // them away by the layers below the grade's and by the grade's own.
 constexpr int kOrders = 6;
 constexpr int kRounds = 3;
-// How far around a clue the board is reasoned about alone.
-constexpr int kWindowRadius = 3;
+// Where the window around a clue settles the board without it at the deep
+// layer, wider windows are tried before the whole board, whose deep
+// reasoning costs far more.
+constexpr int kWiderWindows[] = {6, 12};
 // Boards from this many cells on look for a contradiction near a clue
 // taken away before reasoning on the whole board.
 constexpr int kNearBoard = 400;
@@ -156,11 +158,11 @@ void TComposer::TakeHints(TWork& work)
 // Sets the reasoner to the puzzle with every cell and segment further than
 // the window's radius from the cell given as the design has them. False
 // when that contradicts the puzzle.
-bool TComposer::AssumeDesignAround(TWork& work, const TPuzzle& puzzle, int cell) const
+bool TComposer::AssumeDesignAround(TWork& work, const TPuzzle& puzzle, int cell, int radius) const
 {
     const TDesign& design = work.Design;
     const int cols = design.Cols;
-    auto inside = [&](int k) { return Distance(k, cell, cols) <= kWindowRadius; };
+    auto inside = [&](int k) { return Distance(k, cell, cols) <= radius; };
     TReasoner& reasoner = work.Reasoner;
     reasoner.Reset(puzzle);
     if (!reasoner.Consistent()) return false;
@@ -182,10 +184,10 @@ bool TComposer::AssumeDesignAround(TWork& work, const TPuzzle& puzzle, int cell)
 // The grade's reasoning on the board around the cell, with every cell and
 // segment further than the window's radius given as the design has them.
 // Open means that the whole board is not settled either.
-TSettle TComposer::SettleAround(TWork& work, const TPuzzle& puzzle, int cell, int layer) const
+TSettle TComposer::SettleAround(TWork& work, const TPuzzle& puzzle, int cell, int layer, int radius) const
 {
     ++work.Checks;
-    if (!AssumeDesignAround(work, puzzle, cell)) return TSettle::Contradiction;
+    if (!AssumeDesignAround(work, puzzle, cell, radius)) return TSettle::Contradiction;
     return work.Reasoner.Run(layer);
 }
 
@@ -195,7 +197,7 @@ TSettle TComposer::SettleAround(TWork& work, const TPuzzle& puzzle, int cell, in
 bool TComposer::RivalsNear(TWork& work, const TPuzzle& puzzle, int cell, const TSolution* intended) const
 {
     ++work.Checks;
-    if (!AssumeDesignAround(work, puzzle, cell)) return false;
+    if (!AssumeDesignAround(work, puzzle, cell, kWindowRadius)) return false;
     TSearchState& state = work.Reasoner.State;
     state.SkipImplied = false;
     TSearchControl control;
@@ -383,6 +385,9 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
     // Most boards without a needed clue fail by the trials already: the
     // deep layer, whose own steps cost far more, goes on from there.
     if (grade == kLayerDeep) {
+        for (int radius : kWiderWindows) {
+            if (std::max(work.Design.Rows, work.Design.Cols) > 2 * radius + 1 && SettleAround(work, without, cell, grade, radius) == TSettle::Open) return true;
+        }
         ++work.Checks;
         TReasoner& reasoner = work.Reasoner;
         reasoner.Reset(without);

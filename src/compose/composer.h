@@ -12,6 +12,9 @@
 #include "solve/random.h"
 #include "solve/reasoning.h"
 
+// How far around a clue the board is first reasoned about alone.
+inline constexpr int kWindowRadius = 3;
+
 class TComposer {
 public:
     // The crew's workers share out the checks of each scan over the clues;
@@ -65,14 +68,14 @@ private:
     // hold its findings.
     size_t Scan(size_t from, size_t n, const std::function<bool(TWork&, size_t)>& test, TWork*& winner);
     void TakeHints(TWork& work);
-    TSettle SettleAround(TWork& work, const TPuzzle& puzzle, int cell, int layer) const;
+    TSettle SettleAround(TWork& work, const TPuzzle& puzzle, int cell, int layer, int radius = kWindowRadius) const;
     TSettle Settle(TWork& work, const TPuzzle& puzzle, int layer) const;
     bool BreaksNear(TWork& work, const TPuzzle& puzzle, int cell) const;
     int Thin(int grade);
     bool KeepNeededOnly();
     bool Needed(TWork& work, int cell, bool exact) const;
     bool Unique(TWork& work, const TPuzzle& puzzle, int cell, const TSolution* intended) const;
-    bool AssumeDesignAround(TWork& work, const TPuzzle& puzzle, int cell) const;
+    bool AssumeDesignAround(TWork& work, const TPuzzle& puzzle, int cell, int radius) const;
     bool RivalsNear(TWork& work, const TPuzzle& puzzle, int cell, const TSolution* intended) const;
     bool Accepted(TWork& work, const TPuzzle& puzzle, int grade, int cell, const TSolution* intended) const;
     bool NeedsGrade(TWork& work, const TPuzzle& puzzle, int cell, const TSolution* intended) const;
