@@ -356,14 +356,20 @@ bool TSearchState::PropagateLocal()
 
 bool TSearchState::Propagate(size_t since)
 {
+    // A deep trial's narrow look-ahead costs little next to the connectivity
+    // test, a walk over the whole board: there it goes first, and the
+    // global tests wait until it is quiet too.
+    const bool lookFirst = ProbeRadius < kProbeRadius;
     for (;;) {
         if (!PropagateLocal()) return false;
         // The global tests run only once the local rules are quiet; each
         // may decide cells, after which the local rules go first again.
         bool changed = false;
-        bool ok = CheckColours(changed);
+        bool ok = true;
+        if (lookFirst && LookAhead) ok = ProbeAround(since, changed);
+        if (ok && !changed) ok = CheckColours(changed);
         if (ok && !changed && CutChecks) ok = CheckConnectivity(changed);
-        if (ok && !changed && LookAhead) ok = ProbeAround(since, changed);
+        if (ok && !changed && LookAhead && !lookFirst) ok = ProbeAround(since, changed);
         if (!ok) {
             ClearQueues();
             return false;
