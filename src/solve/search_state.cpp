@@ -28,8 +28,6 @@ void TSearchState::Reset(const TPuzzle& puzzle)
     Trail.clear();
     CellQueue.clear();
     StretchQueue.clear();
-    VisitBase = ProbeStamp = DeepScan = 0;
-    ImpliedStamp = 1;
     ProbeRadius = kProbeRadius;
     ConsistentClues = true;
     const size_t cells = static_cast<size_t>(Rows + 2) * Width;
@@ -41,13 +39,23 @@ void TSearchState::Reset(const TPuzzle& puzzle)
     FragmentLength.assign(cells, 0);
     CellStretch.assign(4 * cells, -1);
     CellQueued.assign(cells, 0);
-    EdgeTried.assign(2 * cells, 0);
-    for (std::vector<int>* scratch : {&Discovered, &Low, &Parent, &LoopsBelow, &OrderPos, &SubtreeEnd, &CellMarked, &Seen}) {
-        scratch->assign(cells, 0);
+    // The scratch of the connectivity test and the trials holds stamps:
+    // an entry counts only when it equals the running stamp, so on a board
+    // of the same size it is kept, with the stamps going on from where they
+    // were. The composer resets its states thousands of times a second.
+    constexpr int kStampLimit = 1 << 30;
+    if (Discovered.size() != cells || VisitBase > kStampLimit || ProbeStamp > kStampLimit || DeepScan > kStampLimit ||
+        ImpliedStamp > static_cast<uint32_t>(kStampLimit)) {
+        VisitBase = ProbeStamp = DeepScan = 0;
+        ImpliedStamp = 1;
+        EdgeTried.assign(2 * cells, 0);
+        for (std::vector<int>* scratch : {&Discovered, &Low, &Parent, &LoopsBelow, &OrderPos, &SubtreeEnd, &CellMarked, &Seen}) {
+            scratch->assign(cells, 0);
+        }
+        DeepPassed.assign(2 * cells, 0);
+        ImpliedCell.assign(2 * cells, 0);
+        ImpliedEdge.assign(4 * cells, 0);
     }
-    DeepPassed.assign(2 * cells, 0);
-    ImpliedCell.assign(2 * cells, 0);
-    ImpliedEdge.assign(4 * cells, 0);
     for (int i = 0; i < Rows; ++i) {
         for (int j = 0; j < Cols; ++j) {
             if (puzzle.At(i, j).Clue) continue;
