@@ -38,38 +38,48 @@ bool TSearchState::CheckConnectivity(bool& changed)
         std::fill(Discovered.begin(), Discovered.end(), 0);
         VisitBase = 0;
     }
-    Order.clear();
     Separated.clear();
+    // The walk keeps its stack and its order of discovery in arrays sized
+    // for the whole board: it runs after nearly every trial, and growing
+    // vectors one entry at a time cost it a third of its time.
+    const size_t cells = Cell.size();
+    if (VisitStack.size() < cells) VisitStack.resize(cells);
+    if (Order.size() < cells) Order.resize(cells);
+    // The four directions in the order of EdgesOf: the neighbour's offset
+    // and the edge's offset from 2p.
+    const int step[4] = {-Width, -1, 1, Width};
+    const int edgeAt[4] = {1 - 2 * Width, -2, 0, 1};
     int time = VisitBase;
     int unknownsReached = 0;
+    int top = 0, discovered = 0;
     auto discover = [&](int p, int parent) {
         unknownsReached += Cell[p] == kCellUnknown;
         Discovered[p] = Low[p] = ++time;
         Parent[p] = parent;
         LoopsBelow[p] = Cell[p] == kCellLoop;
-        OrderPos[p] = static_cast<int>(Order.size());
-        Order.push_back(p);
-        VisitStack.push_back(TVisit{p, 0});
+        OrderPos[p] = discovered;
+        Order[static_cast<size_t>(discovered++)] = p;
+        TVisit& visit = VisitStack[static_cast<size_t>(top++)];
+        visit.Cell = p;
+        visit.Next = 0;
     };
     discover(start, -1);
-    while (!VisitStack.empty()) {
-        TVisit& visit = VisitStack.back();
+    while (top > 0) {
+        TVisit& visit = VisitStack[static_cast<size_t>(top - 1)];
         const int p = visit.Cell;
         if (visit.Next < 4) {
-            int edges[4];
-            EdgesOf(p, edges);
-            const int e = edges[visit.Next++];
-            if (Edge[e] == kEdgeOff) continue;
-            const int q = EdgeEndA(e) == p ? EdgeEndB(e) : EdgeEndA(e);
+            const int d = visit.Next++;
+            if (Edge[2 * p + edgeAt[d]] == kEdgeOff) continue;
+            const int q = p + step[d];
             if (Discovered[q] <= VisitBase) {
-                discover(q, p);  // invalidates visit
+                discover(q, p);
             } else if (q != Parent[p]) {
                 Low[p] = std::min(Low[p], Discovered[q]);
             }
             continue;
         }
-        VisitStack.pop_back();
-        SubtreeEnd[p] = static_cast<int>(Order.size());
+        --top;
+        SubtreeEnd[p] = discovered;
         const int u = Parent[p];
         if (u < 0) continue;
         Low[u] = std::min(Low[u], Low[p]);
