@@ -29,9 +29,8 @@ namespace {
 // them away by the layers below the grade's and by the grade's own.
 constexpr int kOrders = 6;
 constexpr int kRounds = 3;
-// Where the window around a clue settles the board without it at the deep
-// layer, wider windows are tried before the whole board, whose deep
-// reasoning costs far more.
+// Windows wider than the first, tried at the deep layer before the whole
+// board, whose deep reasoning costs far more.
 constexpr int kWiderWindows[] = {6, 12};
 // Boards from this many cells on look for a contradiction near a clue
 // taken away before reasoning on the whole board.
@@ -375,18 +374,25 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
     // cannot either.
     const int grade = Options.Grade;
     if (grade == kLayerLocal) exact = true;
+    const bool deep = grade == kLayerDeep;
     const bool around = grade > kLayerLocal && (grade <= kLayerDeep || !exact);
     const TSettle settle = around ? SettleAround(work, without, cell, std::min(grade, static_cast<int>(kLayerDeep))) : TSettle::Settled;
     if (grade <= kLayerDeep && settle == TSettle::Open) return true;
-    if (!exact && settle == TSettle::Contradiction) return true;
+    // A clue the board settles without often changes the solution beyond
+    // the window: at the deep layer, where the whole board costs most, a
+    // wider window tells before the full pass has to.
+    if (!exact && settle == TSettle::Contradiction && (!deep || SettleWider(work, without, cell) != TSettle::Settled)) return true;
     // Without a solution nothing settles it. On a small board the trials
     // near the cell cost as much as reasoning on all of it.
     if (grade > kLayerLocal && work.Design.Rows * work.Design.Cols >= kNearBoard && BreaksNear(work, without, cell)) return true;
     // Most boards without a needed clue fail by the trials already: the
     // deep layer, whose own steps cost far more, goes on from there.
-    if (grade == kLayerDeep) {
+    if (deep) {
         for (int radius : kWiderWindows) {
-            if (std::max(work.Design.Rows, work.Design.Cols) > 2 * radius + 1 && SettleAround(work, without, cell, grade, radius) == TSettle::Open) return true;
+            if (exact && std::max(work.Design.Rows, work.Design.Cols) > 2 * radius + 1 &&
+                SettleAround(work, without, cell, kLayerDeep, radius) == TSettle::Open) {
+                return true;
+            }
         }
         ++work.Checks;
         TReasoner& reasoner = work.Reasoner;
@@ -401,6 +407,20 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
         return false;
     }
     return !Accepted(work, without, grade, cell, nullptr);
+}
+
+// The deep layer on ever wider windows around the cell: the first that
+// finds a solution like the design's outside it tells (Open: not settled
+// on the whole board either); Contradiction when none does, or none is
+// narrower than the board.
+TSettle TComposer::SettleWider(TWork& work, const TPuzzle& puzzle, int cell) const
+{
+    for (int radius : kWiderWindows) {
+        if (std::max(work.Design.Rows, work.Design.Cols) <= 2 * radius + 1) break;
+        const TSettle wide = SettleAround(work, puzzle, cell, kLayerDeep, radius);
+        if (wide != TSettle::Contradiction) return wide;
+    }
+    return TSettle::Contradiction;
 }
 
 // Whether a changed board (the cell's clue gone or turned) needs the grade:

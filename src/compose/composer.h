@@ -71,6 +71,7 @@ private:
     TSettle SettleAround(TWork& work, const TPuzzle& puzzle, int cell, int layer, int radius = kWindowRadius) const;
     TSettle Settle(TWork& work, const TPuzzle& puzzle, int layer) const;
     bool BreaksNear(TWork& work, const TPuzzle& puzzle, int cell) const;
+    TSettle SettleWider(TWork& work, const TPuzzle& puzzle, int cell) const;
     int Thin(int grade);
     bool KeepNeededOnly();
     bool Needed(TWork& work, int cell, bool exact) const;
