@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "model/arrow.h"
 #include "solve/grade.h"
 #include "solve/search.h"
 
@@ -29,8 +30,8 @@ namespace {
 // them away by the layers below the grade's and by the grade's own.
 constexpr int kOrders = 6;
 constexpr int kRounds = 3;
-// Windows wider than the first, tried at the deep layer before the whole
-// board, whose deep reasoning costs far more.
+// Windows wider than the first, tried before the whole board where that
+// costs far more.
 constexpr int kWiderWindows[] = {6, 12};
 // Boards from this many cells on look for a contradiction near a clue
 // taken away before reasoning on the whole board.
@@ -137,7 +138,10 @@ bool TComposer::FillOpenCells()
 
 size_t TComposer::Scan(size_t from, size_t n, const std::function<bool(TWork&, size_t)>& test, TWork*& winner)
 {
-    for (TWork& work : Workers) work.Design = Design;
+    for (TWork& work : Workers) {
+        work.Design = Design;
+        work.Released.assign(Design.Kind.size(), 0);
+    }
     int found = 0;
     const size_t k = FirstPassing(Crew, from, n, [&](int worker, size_t candidate) {
         TWork& work = Workers[static_cast<size_t>(worker)];
@@ -154,6 +158,27 @@ void TComposer::TakeHints(TWork& work)
     if (work.NewHints) Hints.swap(work.Reasoner.Steps);
 }
 
+// A change at a clue cell reaches along lines of sight: a clue gone or
+// turned no longer holds its line to a count, and a cell turned green adds
+// to the count of every clue that sees it. The windows leave those lines
+// open (the cell's lines with the arrows given, and with seeing the lines
+// of the clues that see the cell), so that they see what the change does
+// far off.
+void TComposer::ReleaseLines(TWork& work, int cell, std::initializer_list<char> arrows, bool seeing) const
+{
+    const TDesign& design = work.Design;
+    work.Released.assign(design.Kind.size(), 0);
+    auto release = [&](int from, char looking) {
+        ForEachCellInSight(design.Rows, design.Cols, from / design.Cols, from % design.Cols, looking, [&](int y, int x) {
+            work.Released[static_cast<size_t>(y) * design.Cols + x] = 1;
+            return true;
+        });
+    };
+    for (char arrow : arrows) release(cell, arrow);
+    if (!seeing) return;
+    for (int clue : design.CluesSeeing(cell)) release(clue, design.Arrow[static_cast<size_t>(clue)]);
+}
+
 // Sets the reasoner to the puzzle with every cell and segment further than
 // the window's radius from the cell given as the design has them. False
 // when that contradicts the puzzle.
@@ -161,7 +186,7 @@ bool TComposer::AssumeDesignAround(TWork& work, const TPuzzle& puzzle, int cell,
 {
     const TDesign& design = work.Design;
     const int cols = design.Cols;
-    auto inside = [&](int k) { return Distance(k, cell, cols) <= radius; };
+    auto inside = [&](int k) { return Distance(k, cell, cols) <= radius || (!work.Released.empty() && work.Released[static_cast<size_t>(k)]); };
     TReasoner& reasoner = work.Reasoner;
     reasoner.Reset(puzzle);
     if (!reasoner.Consistent()) return false;
@@ -260,6 +285,7 @@ int TComposer::Thin(int grade)
         TDesign& design = work.Design;
         if (Cancelled() || design.Kind[static_cast<size_t>(cell)] != kDesignClue || design.HasGreenNeighbour(cell)) return false;
         design.Kind[static_cast<size_t>(cell)] = kDesignGreen;
+        ReleaseLines(work, cell, {design.Arrow[static_cast<size_t>(cell)]}, true);
         const TPuzzle puzzle = design.ToPuzzle();
         const TSolution intended = design.ToSolution();
         const bool ok = NumbersFit(puzzle) && (grade == kLayerSearch || SettleAround(work, puzzle, cell, grade) != TSettle::Open) &&
@@ -368,6 +394,7 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
 {
     TPuzzle without = work.Design.ToPuzzle();
     without.Cells[static_cast<size_t>(cell)] = TPuzzleCell{};
+    ReleaseLines(work, cell, {work.Design.Arrow[static_cast<size_t>(cell)]}, false);
     // For grade 1 the local rules on the whole board cost no more than the
     // tests below. Else what the board around the cell cannot settle
     // without the clue, given the design further away, the whole board
@@ -379,9 +406,13 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
     const TSettle settle = around ? SettleAround(work, without, cell, std::min(grade, static_cast<int>(kLayerDeep))) : TSettle::Settled;
     if (grade <= kLayerDeep && settle == TSettle::Open) return true;
     // A clue the board settles without often changes the solution beyond
-    // the window: at the deep layer, where the whole board costs most, a
-    // wider window tells before the full pass has to.
-    if (!exact && settle == TSettle::Contradiction && (!deep || SettleWider(work, without, cell) != TSettle::Settled)) return true;
+    // the window: where the whole board costs most (the deep layer, a large
+    // board), a wider window tells before the full pass has to.
+    const bool widen = deep || work.Design.Rows * work.Design.Cols >= kNearBoard;
+    if (!exact && settle == TSettle::Contradiction &&
+        (!widen || SettleWider(work, without, cell, std::min(grade, static_cast<int>(kLayerDeep))) != TSettle::Settled)) {
+        return true;
+    }
     // Without a solution nothing settles it. On a small board the trials
     // near the cell cost as much as reasoning on all of it.
     if (grade > kLayerLocal && work.Design.Rows * work.Design.Cols >= kNearBoard && BreaksNear(work, without, cell)) return true;
@@ -409,15 +440,15 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
     return !Accepted(work, without, grade, cell, nullptr);
 }
 
-// The deep layer on ever wider windows around the cell: the first that
-// finds a solution like the design's outside it tells (Open: not settled
-// on the whole board either); Contradiction when none does, or none is
-// narrower than the board.
-TSettle TComposer::SettleWider(TWork& work, const TPuzzle& puzzle, int cell) const
+// The layer's reasoning on ever wider windows around the cell: the first
+// that finds a solution like the design's outside it tells (Open: not
+// settled on the whole board either); Contradiction when none does, or
+// none is narrower than the board.
+TSettle TComposer::SettleWider(TWork& work, const TPuzzle& puzzle, int cell, int layer) const
 {
     for (int radius : kWiderWindows) {
         if (std::max(work.Design.Rows, work.Design.Cols) <= 2 * radius + 1) break;
-        const TSettle wide = SettleAround(work, puzzle, cell, kLayerDeep, radius);
+        const TSettle wide = SettleAround(work, puzzle, cell, layer, radius);
         if (wide != TSettle::Contradiction) return wide;
     }
     return TSettle::Contradiction;
@@ -468,13 +499,14 @@ bool TComposer::Harden()
     auto needsGrade = [&](TWork& work, size_t k) {
         if (Cancelled()) return false;
         const TChange change = changes[k];
+        const char was = work.Design.Arrow[static_cast<size_t>(change.Cell)];
+        ReleaseLines(work, change.Cell, {was, change.Arrow}, false);
         if (change.Arrow == 0) {
             TPuzzle without = puzzle;
             without.Cells[static_cast<size_t>(change.Cell)] = TPuzzleCell{};
             return NeedsGrade(work, without, change.Cell, nullptr);
         }
         char& arrow = work.Design.Arrow[static_cast<size_t>(change.Cell)];
-        const char was = arrow;
         arrow = change.Arrow;
         const TPuzzle turned = work.Design.ToPuzzle();
         const TSolution intended = work.Design.ToSolution();

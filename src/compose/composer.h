@@ -4,6 +4,7 @@
 // them as the reasoning allows.
 
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 #include "compose/design.h"
@@ -39,6 +40,9 @@ private:
         std::vector<TSearchState::TStep> Near;
         // The design as the scan began, changed for a moment by a test.
         TDesign Design;
+        // Cells a window leaves open however far they are: the lines of
+        // the clues that the change touches (see ReleaseLines).
+        std::vector<uint8_t> Released;
         TSolution Solution;
         bool NewHints = false;
         int Checks = 0;
@@ -68,10 +72,11 @@ private:
     // hold its findings.
     size_t Scan(size_t from, size_t n, const std::function<bool(TWork&, size_t)>& test, TWork*& winner);
     void TakeHints(TWork& work);
+    void ReleaseLines(TWork& work, int cell, std::initializer_list<char> arrows, bool seeing) const;
     TSettle SettleAround(TWork& work, const TPuzzle& puzzle, int cell, int layer, int radius = kWindowRadius) const;
     TSettle Settle(TWork& work, const TPuzzle& puzzle, int layer) const;
     bool BreaksNear(TWork& work, const TPuzzle& puzzle, int cell) const;
-    TSettle SettleWider(TWork& work, const TPuzzle& puzzle, int cell) const;
+    TSettle SettleWider(TWork& work, const TPuzzle& puzzle, int cell, int layer) const;
     int Thin(int grade);
     bool KeepNeededOnly();
     bool Needed(TWork& work, int cell, bool exact) const;
