@@ -138,10 +138,7 @@ bool TComposer::FillOpenCells()
 
 size_t TComposer::Scan(size_t from, size_t n, const std::function<bool(TWork&, size_t)>& test, TWork*& winner)
 {
-    for (TWork& work : Workers) {
-        work.Design = Design;
-        work.Released.assign(Design.Kind.size(), 0);
-    }
+    for (TWork& work : Workers) work.Design = Design;
     int found = 0;
     const size_t k = FirstPassing(Crew, from, n, [&](int worker, size_t candidate) {
         TWork& work = Workers[static_cast<size_t>(worker)];
@@ -156,6 +153,19 @@ size_t TComposer::Scan(size_t from, size_t n, const std::function<bool(TWork&, s
 void TComposer::TakeHints(TWork& work)
 {
     if (work.NewHints) Hints.swap(work.Reasoner.Steps);
+}
+
+// A check passed with the board settled: its solution, and the steps that
+// settled it for the hints.
+void TComposer::TakeSettled(TWork& work) const
+{
+    work.Solution = work.Reasoner.Solution();
+    work.NewHints = true;
+}
+
+bool TComposer::WindowFits(int radius) const
+{
+    return std::max(Design.Rows, Design.Cols) > 2 * radius + 1;
 }
 
 // A change at a clue cell reaches along lines of sight: a clue gone or
@@ -239,7 +249,7 @@ TSettle TComposer::Settle(TWork& work, const TPuzzle& puzzle, int layer) const
     ++work.Checks;
     work.Reasoner.Reset(puzzle);
     work.Reasoner.KeepSteps();
-    return work.Reasoner.Run(layer, Hints.empty() ? nullptr : &Hints);
+    return work.Reasoner.Run(layer, HintList());
 }
 
 // Whether the local rules and trials near the cell (both values of every
@@ -311,8 +321,7 @@ int TComposer::Thin(int grade)
 bool TComposer::Accepted(TWork& work, const TPuzzle& puzzle, int grade, int cell, const TSolution* intended) const
 {
     if (Settle(work, puzzle, std::min(grade, static_cast<int>(kLayerDeep))) == TSettle::Settled) {
-        work.Solution = work.Reasoner.Solution();
-        work.NewHints = true;
+        TakeSettled(work);
         return true;
     }
     return grade == kLayerSearch && Unique(work, puzzle, cell, intended);
@@ -402,39 +411,30 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
     const int grade = Options.Grade;
     if (grade == kLayerLocal) exact = true;
     const bool deep = grade == kLayerDeep;
+    const bool large = work.Design.Rows * work.Design.Cols >= kNearBoard;
     const bool around = grade > kLayerLocal && (grade <= kLayerDeep || !exact);
     const TSettle settle = around ? SettleAround(work, without, cell, std::min(grade, static_cast<int>(kLayerDeep))) : TSettle::Settled;
     if (grade <= kLayerDeep && settle == TSettle::Open) return true;
     // A clue the board settles without often changes the solution beyond
     // the window: where the whole board costs most (the deep layer, a large
     // board), a wider window tells before the full pass has to.
-    const bool widen = deep || work.Design.Rows * work.Design.Cols >= kNearBoard;
     if (!exact && settle == TSettle::Contradiction &&
-        (!widen || SettleWider(work, without, cell, std::min(grade, static_cast<int>(kLayerDeep))) != TSettle::Settled)) {
+        (!(deep || large) || SettleWider(work, without, cell, std::min(grade, static_cast<int>(kLayerDeep))) != TSettle::Settled)) {
         return true;
     }
     // Without a solution nothing settles it. On a small board the trials
     // near the cell cost as much as reasoning on all of it.
-    if (grade > kLayerLocal && work.Design.Rows * work.Design.Cols >= kNearBoard && BreaksNear(work, without, cell)) return true;
+    if (grade > kLayerLocal && large && BreaksNear(work, without, cell)) return true;
     // Most boards without a needed clue fail by the trials already: the
     // deep layer, whose own steps cost far more, goes on from there.
     if (deep) {
         for (int radius : kWiderWindows) {
-            if (exact && std::max(work.Design.Rows, work.Design.Cols) > 2 * radius + 1 &&
-                SettleAround(work, without, cell, kLayerDeep, radius) == TSettle::Open) {
-                return true;
-            }
+            if (exact && WindowFits(radius) && SettleAround(work, without, cell, kLayerDeep, radius) == TSettle::Open) return true;
         }
-        ++work.Checks;
-        TReasoner& reasoner = work.Reasoner;
-        reasoner.Reset(without);
-        reasoner.KeepSteps();
-        const std::vector<TSearchState::TStep>* hints = Hints.empty() ? nullptr : &Hints;
-        TSettle r = reasoner.Run(kLayerTrial, hints);
-        if (r == TSettle::Open) r = reasoner.Run(kLayerDeep, hints);
+        TSettle r = Settle(work, without, kLayerTrial);
+        if (r == TSettle::Open) r = work.Reasoner.Run(kLayerDeep, HintList());
         if (r != TSettle::Settled) return true;
-        work.Solution = reasoner.Solution();
-        work.NewHints = true;
+        TakeSettled(work);
         return false;
     }
     return !Accepted(work, without, grade, cell, nullptr);
@@ -447,7 +447,7 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
 TSettle TComposer::SettleWider(TWork& work, const TPuzzle& puzzle, int cell, int layer) const
 {
     for (int radius : kWiderWindows) {
-        if (std::max(work.Design.Rows, work.Design.Cols) <= 2 * radius + 1) break;
+        if (!WindowFits(radius)) break;
         const TSettle wide = SettleAround(work, puzzle, cell, layer, radius);
         if (wide != TSettle::Contradiction) return wide;
     }
@@ -465,16 +465,10 @@ bool TComposer::NeedsGrade(TWork& work, const TPuzzle& puzzle, int cell, const T
 {
     const int grade = Options.Grade;
     if (grade <= kLayerDeep && SettleAround(work, puzzle, cell, grade) == TSettle::Open) return false;
-    ++work.Checks;
-    TReasoner& reasoner = work.Reasoner;
-    reasoner.Reset(puzzle);
-    reasoner.KeepSteps();
-    const std::vector<TSearchState::TStep>* hints = Hints.empty() ? nullptr : &Hints;
-    if (reasoner.Run(grade - 1, hints) != TSettle::Open) return false;
+    if (Settle(work, puzzle, grade - 1) != TSettle::Open) return false;
     if (grade <= kLayerDeep) {
-        if (reasoner.Run(grade, hints) != TSettle::Settled) return false;
-        work.Solution = reasoner.Solution();
-        work.NewHints = true;
+        if (work.Reasoner.Run(grade, HintList()) != TSettle::Settled) return false;
+        TakeSettled(work);
         return true;
     }
     return Unique(work, puzzle, cell, intended);

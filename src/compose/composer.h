@@ -72,6 +72,10 @@ private:
     // hold its findings.
     size_t Scan(size_t from, size_t n, const std::function<bool(TWork&, size_t)>& test, TWork*& winner);
     void TakeHints(TWork& work);
+    void TakeSettled(TWork& work) const;
+    const std::vector<TSearchState::TStep>* HintList() const { return Hints.empty() ? nullptr : &Hints; }
+    // Whether a window of the radius is narrower than the board.
+    bool WindowFits(int radius) const;
     void ReleaseLines(TWork& work, int cell, std::initializer_list<char> arrows, bool seeing) const;
     TSettle SettleAround(TWork& work, const TPuzzle& puzzle, int cell, int layer, int radius = kWindowRadius) const;
     TSettle Settle(TWork& work, const TPuzzle& puzzle, int layer) const;
