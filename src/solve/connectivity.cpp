@@ -39,12 +39,9 @@ bool TSearchState::CheckConnectivity(bool& changed)
         VisitBase = 0;
     }
     Separated.clear();
-    // The walk keeps its stack and its order of discovery in arrays sized
-    // for the whole board: it runs after nearly every trial, and growing
-    // vectors one entry at a time cost it a third of its time.
-    const size_t cells = Cell.size();
-    if (VisitStack.size() < cells) VisitStack.resize(cells);
-    if (Order.size() < cells) Order.resize(cells);
+    // The walk keeps its stack and its order of discovery in arrays that
+    // Reset sizes for the whole board: it runs after nearly every trial, and
+    // growing vectors one entry at a time cost it a third of its time.
     // The four directions in the order of EdgesOf: the neighbour's offset
     // and the edge's offset from 2p.
     const int step[4] = {-Width, -1, 1, Width};

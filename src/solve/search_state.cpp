@@ -42,7 +42,7 @@ void TSearchState::Reset(const TPuzzle& puzzle)
     // The scratch of the connectivity test and the trials holds stamps:
     // an entry counts only when it equals the running stamp, so on a board
     // of the same size it is kept, with the stamps going on from where they
-    // were. The composer resets its states thousands of times a second.
+    // were. The composer resets its states before nearly every check.
     constexpr int kStampLimit = 1 << 30;
     if (Discovered.size() != cells || VisitBase > kStampLimit || ProbeStamp > kStampLimit || DeepScan > kStampLimit ||
         ImpliedStamp > static_cast<uint32_t>(kStampLimit)) {
@@ -55,6 +55,8 @@ void TSearchState::Reset(const TPuzzle& puzzle)
         DeepPassed.assign(2 * cells, 0);
         ImpliedCell.assign(2 * cells, 0);
         ImpliedEdge.assign(4 * cells, 0);
+        VisitStack.resize(cells);
+        Order.resize(cells);
     }
     for (int i = 0; i < Rows; ++i) {
         for (int j = 0; j < Cols; ++j) {
