@@ -48,8 +48,9 @@ int Distance(int a, int b, int cols)
 
 }  // namespace
 
-TComposer::TComposer(const TGenerateOptions& options, TRandom& random, TDesign& design, TWorkerCrew& crew)
-    : Options(options), Random(random), Design(design), Crew(crew), Layer(std::min(options.Grade, kLayerDeep)),
+TComposer::TComposer(const TGenerateOptions& options, TRandom& random, TDesign& design, TWorkerCrew& crew,
+                     const std::atomic<bool>* abandon)
+    : Options(options), Random(random), Design(design), Crew(crew), Abandon(abandon), Layer(std::min(options.Grade, kLayerDeep)),
       Workers(static_cast<size_t>(crew.Size()))
 {
 }
@@ -63,7 +64,8 @@ int TComposer::Checks() const
 
 bool TComposer::Cancelled() const
 {
-    return Options.Cancel != nullptr && Options.Cancel->load(std::memory_order_relaxed);
+    return (Options.Cancel != nullptr && Options.Cancel->load(std::memory_order_relaxed)) ||
+           (Abandon != nullptr && Abandon->load(std::memory_order_relaxed));
 }
 
 bool TComposer::NumbersFit(const TPuzzle& puzzle) const

@@ -3,6 +3,7 @@
 // problem of that grade: clues where the board stays open, then as few of
 // them as the reasoning allows.
 
+#include <atomic>
 #include <functional>
 #include <initializer_list>
 #include <vector>
@@ -20,7 +21,9 @@ class TComposer {
 public:
     // The crew's workers share out the checks of each scan over the clues;
     // the problem made does not depend on how many there are.
-    TComposer(const TGenerateOptions& options, TRandom& random, TDesign& design, TWorkerCrew& crew);
+    // Setting abandon gives up as a cancel does.
+    TComposer(const TGenerateOptions& options, TRandom& random, TDesign& design, TWorkerCrew& crew,
+              const std::atomic<bool>* abandon = nullptr);
 
     // True when the design's problem is settled by the grade's reasoning
     // and needs all of it, and each of its clues; false when this design is
@@ -57,6 +60,7 @@ private:
     TRandom& Random;
     TDesign& Design;
     TWorkerCrew& Crew;
+    const std::atomic<bool>* Abandon;
     int Layer;  // the reasoning of the grade, or of grade 3 for grade 4
     // The steps that settled the design's problem last, to try first.
     std::vector<TSearchState::TStep> Hints;

@@ -1,6 +1,8 @@
 // Generated problems: one solution by the solver, the intended one, and one
 // that the game's own rules accept when it is played.
 
+#include <atomic>
+
 #include <gtest/gtest.h>
 
 #include "play/game.h"
@@ -136,5 +138,35 @@ TEST(Generator, ProblemsOfEveryGradeNeedTheGradeAndEveryClue)
         EXPECT_TRUE(GameAcceptsSolution(result.Puzzle, result.Solution));
         options.Workers = 3;
         EXPECT_EQ(FormatPuzzleLines(GeneratePuzzle(options).Puzzle), FormatPuzzleLines(result.Puzzle));
+    }
+}
+
+// Small boards try several loops at once, one per thread. The problem, the
+// loops tried and the checks counted must be those of trying them one after
+// another, whichever thread finishes first; a cancel set beforehand gives up
+// either way.
+TEST(Generator, LoopsTriedAtOnceGiveTheProblemOfOneAfterAnother)
+{
+    TGenerateOptions options;
+    options.Grade = 3;
+    options.Seed = 7;  // the fourth loop is the first that makes a problem
+    options.Workers = 1;
+    const TGenerateResult alone = GeneratePuzzle(options);
+    ASSERT_TRUE(alone.Ok);
+    EXPECT_GT(alone.Attempts, 2);
+    for (int workers : {2, 4}) {
+        SCOPED_TRACE(testing::Message() << workers << " workers");
+        options.Workers = workers;
+        const TGenerateResult shared = GeneratePuzzle(options);
+        ASSERT_TRUE(shared.Ok);
+        EXPECT_EQ(FormatPuzzleLines(shared.Puzzle), FormatPuzzleLines(alone.Puzzle));
+        EXPECT_EQ(shared.Attempts, alone.Attempts);
+        EXPECT_EQ(shared.Checks, alone.Checks);
+    }
+    std::atomic<bool> cancel{true};
+    options.Cancel = &cancel;
+    for (int workers : {1, 2}) {
+        options.Workers = workers;
+        EXPECT_FALSE(GeneratePuzzle(options).Ok);
     }
 }
