@@ -12,10 +12,10 @@
 
 namespace {
 
-// Boards below this many cells take their loops several at a time, one per
-// worker: there most loops are given up, each within milliseconds, and the
-// checks of one are too short to share out well. Larger boards mostly keep
-// their first loop and share out its checks instead.
+// Small boards take their loops several at a time, one per worker, for the
+// grades that give most loops up: there the checks of one loop are too short
+// to share out well. Larger boards and the lower grades mostly keep their
+// first loop and share out its checks instead.
 constexpr int kSideBySideBelow = 200;
 
 // The random numbers of each attempt depend on the seed and its number
@@ -120,6 +120,8 @@ TGenerateResult GeneratePuzzle(const TGenerateOptions& options)
     }
     if (options.Grade < 1 || options.Grade > kLayerSearch) return TGenerateResult{};
     TWorkerCrew crew(options.Workers > 0 ? options.Workers : TWorkerCrew::ForThisMachine());
-    if (crew.Size() > 1 && options.Rows * options.Cols < kSideBySideBelow) return SideBySide(options, crew);
+    if (crew.Size() > 1 && options.Rows * options.Cols < kSideBySideBelow && options.Grade >= kLayerDeep) {
+        return SideBySide(options, crew);
+    }
     return OneAfterAnother(options, crew);
 }
