@@ -30,8 +30,9 @@ struct TGenerateOptions {
     int MaxNumber = 9;      // clue numbers stay within 0..MaxNumber
     int MaxAttempts = 200;  // fresh loops tried before giving up
     int GreenPercent = 20;  // share of cells off the loop before clues are set
-    // Threads that share the checks out: 0 for as many as the machine has
-    // cores (up to four). The problem is the same for any number.
+    // Threads that share the checks out (on small boards at grades 3 and 4,
+    // the loops tried): 0 for as many as the machine has cores (up to
+    // four). The problem is the same for any number.
     int Workers = 0;
     // Set from another thread to true: gives up soon after (Ok false).
     const std::atomic<bool>* Cancel = nullptr;
