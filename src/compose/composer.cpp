@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <tuple>
 
 #include "model/arrow.h"
 #include "solve/grade.h"
@@ -40,6 +41,8 @@ constexpr int kNearBoard = 400;
 constexpr uint64_t kRivalNodes = 200;
 // How far from a clue taken away the others are looked at again.
 constexpr int kRecheckRadius = 4;
+// Clues a worker checks in a run in the full pass.
+constexpr size_t kRun = 8;
 
 int Distance(int a, int b, int cols)
 {
@@ -248,10 +251,29 @@ bool TComposer::RivalsNear(TWork& work, const TPuzzle& puzzle, int cell, const T
 // that settled the board last time.
 TSettle TComposer::Settle(TWork& work, const TPuzzle& puzzle, int layer) const
 {
+    return Settle(work, puzzle, layer, HintList());
+}
+
+TSettle TComposer::Settle(TWork& work, const TPuzzle& puzzle, int layer, const std::vector<TSearchState::TStep>* hints) const
+{
     ++work.Checks;
     work.Reasoner.Reset(puzzle);
     work.Reasoner.KeepSteps();
-    return work.Reasoner.Run(layer, HintList());
+    return work.Reasoner.Run(layer, hints);
+}
+
+// Row bands of a few cells, the clues of each in order along it, one band
+// left to right and the next right to left, so that clues next in the
+// list are mostly close on the board.
+void TComposer::SortInBands(std::vector<int>& cells) const
+{
+    constexpr int kBand = 4;
+    const int cols = Design.Cols;
+    auto key = [&](int cell) {
+        const int band = cell / cols / kBand, col = cell % cols;
+        return std::make_tuple(band, band % 2 == 0 ? col : cols - 1 - col, cell / cols);
+    };
+    std::sort(cells.begin(), cells.end(), [&](int a, int b) { return key(a) < key(b); });
 }
 
 // Whether the local rules and trials near the cell (both values of every
@@ -372,10 +394,33 @@ bool TComposer::KeepNeededOnly()
         for (int cell : clues) {
             if (full || !settled[static_cast<size_t>(cell)]) looked.push_back(cell);
         }
+        // The full pass goes over the board in bands, and each worker checks
+        // a run of neighbouring clues in turn: the steps that took one board
+        // without its clue to its end mostly take the next one there too.
+        if (full) SortInBands(looked);
         auto spare = [&](TWork& work, size_t k) { return !Cancelled() && !Needed(work, looked[k], full); };
+        const size_t runs = (looked.size() + kRun - 1) / kRun;
+        auto spareInRun = [&](TWork& work, size_t run, size_t from) {
+            work.Recent.clear();
+            for (size_t k = std::max(from, run * kRun); k < std::min(looked.size(), (run + 1) * kRun); ++k) {
+                if (spare(work, k)) {
+                    work.Found = k;
+                    return true;
+                }
+            }
+            return false;
+        };
         for (size_t from = 0;;) {
             TWork* winner = nullptr;
-            const size_t k = Scan(from, looked.size(), spare, winner);
+            size_t k = looked.size();
+            if (!full) {
+                k = Scan(from, looked.size(), [&](TWork& work, size_t t) {
+                    work.Recent.clear();
+                    return spare(work, t);
+                }, winner);
+            } else if (Scan(from / kRun, runs, [&](TWork& work, size_t run) { return spareInRun(work, run, from); }, winner) < runs) {
+                k = winner->Found;
+            }
             if (Cancelled()) return false;
             for (size_t t = from; t < k; ++t) settled[static_cast<size_t>(looked[t])] = 1;
             if (k == looked.size()) break;
@@ -433,9 +478,18 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
         for (int radius : kWiderWindows) {
             if (exact && WindowFits(radius) && SettleAround(work, without, cell, kLayerDeep, radius) == TSettle::Open) return true;
         }
-        TSettle r = Settle(work, without, kLayerTrial);
-        if (r == TSettle::Open) r = work.Reasoner.Run(kLayerDeep, HintList());
-        if (r != TSettle::Settled) return true;
+        const std::vector<TSearchState::TStep>* hints = HintList();
+        if (!work.Recent.empty()) {
+            work.Mixed = work.Recent;
+            if (hints != nullptr) work.Mixed.insert(work.Mixed.end(), hints->begin(), hints->end());
+            hints = &work.Mixed;
+        }
+        TSettle r = Settle(work, without, kLayerTrial, hints);
+        if (r == TSettle::Open) r = work.Reasoner.Run(kLayerDeep, hints);
+        if (r != TSettle::Settled) {
+            if (exact) work.Recent.swap(work.Reasoner.Steps);
+            return true;
+        }
         TakeSettled(work);
         return false;
     }

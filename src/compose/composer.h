@@ -49,6 +49,11 @@ private:
         TSolution Solution;
         bool NewHints = false;
         int Checks = 0;
+        // The steps of its last check of a clue on the whole board, tried
+        // first in the next one of a run (see KeepNeededOnly), and the list
+        // of both with the common hints; the candidate that passed there.
+        std::vector<TSearchState::TStep> Recent, Mixed;
+        size_t Found = 0;
     };
     // A change that Harden tries: a clue taken away (Arrow 0) or turned.
     struct TChange {
@@ -83,6 +88,8 @@ private:
     void ReleaseLines(TWork& work, int cell, std::initializer_list<char> arrows, bool seeing) const;
     TSettle SettleAround(TWork& work, const TPuzzle& puzzle, int cell, int layer, int radius = kWindowRadius) const;
     TSettle Settle(TWork& work, const TPuzzle& puzzle, int layer) const;
+    TSettle Settle(TWork& work, const TPuzzle& puzzle, int layer, const std::vector<TSearchState::TStep>* hints) const;
+    void SortInBands(std::vector<int>& cells) const;
     bool BreaksNear(TWork& work, const TPuzzle& puzzle, int cell) const;
     TSettle SettleWider(TWork& work, const TPuzzle& puzzle, int cell, int layer) const;
     int Thin(int grade);
