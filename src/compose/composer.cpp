@@ -484,8 +484,11 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
             if (hints != nullptr) work.Mixed.insert(work.Mixed.end(), hints->begin(), hints->end());
             hints = &work.Mixed;
         }
+        // The full pass asks only whether the board settles.
+        work.Reasoner.OutcomeOnly = exact;
         TSettle r = Settle(work, without, kLayerTrial, hints);
         if (r == TSettle::Open) r = work.Reasoner.Run(kLayerDeep, hints);
+        work.Reasoner.OutcomeOnly = false;
         if (r != TSettle::Settled) {
             if (exact) work.Recent.swap(work.Reasoner.Steps);
             return true;

@@ -1,5 +1,7 @@
 #include "solve/reasoning.h"
 
+#include <algorithm>
+
 TReasoner::TReasoner(const TPuzzle& puzzle) : State(puzzle)
 {
     Configure();
@@ -12,6 +14,7 @@ void TReasoner::Reset(const TPuzzle& puzzle)
     Highest = 0;
     DeepCursor = -1;
     TrialsQuiet = TSearchState::kProbeAll;
+    NearQuiet = 0;
     Steps.clear();
 }
 
@@ -67,14 +70,20 @@ int TReasoner::TrialRound(size_t since)
 }
 
 // The trials to their fixpoint. Rounds near the last changes find most;
-// only a full round that decides nothing proves that none is left.
-int TReasoner::Trials()
+// only a full round that decides nothing proves that none is left. Without
+// confirm, once the rounds have gone quiet near the changes since the last
+// full round or quiet look.
+int TReasoner::Trials(bool confirm)
 {
     int decided = 0;
     size_t since = TrialsQuiet;
     // Nothing found since the last full round that decided nothing: a run
     // of a higher layer going on from a lower one's fixpoint.
     if (since == State.TrailSize()) return 0;
+    if (!confirm && since != TSearchState::kProbeAll) {
+        since = std::max(since, NearQuiet);
+        if (since == State.TrailSize()) return 0;
+    }
     for (;;) {
         if (State.Solved()) return decided;
         const size_t mark = State.TrailSize();
@@ -86,7 +95,11 @@ int TReasoner::Trials()
             continue;
         }
         if (since == TSearchState::kProbeAll) {
-            TrialsQuiet = State.TrailSize();
+            TrialsQuiet = NearQuiet = State.TrailSize();
+            return decided;
+        }
+        if (!confirm) {
+            NearQuiet = State.TrailSize();
             return decided;
         }
         since = TSearchState::kProbeAll;
@@ -163,13 +176,19 @@ TSettle TReasoner::Run(int maxLayer, const std::vector<TSearchState::TStep>* hin
         if (Local() < 0) return TSettle::Contradiction;
         if (State.Solved()) return TSettle::Settled;
         if (maxLayer < kLayerTrial) return TSettle::Open;
-        if (Trials() < 0) return TSettle::Contradiction;
+        if (Trials(!OutcomeOnly || maxLayer < kLayerDeep) < 0) return TSettle::Contradiction;
         if (State.Solved()) return TSettle::Settled;
         if (maxLayer < kLayerDeep) return TSettle::Open;
         int r = Regions();
         if (r == 0) r = DeepTrial();
         if (r < 0) return TSettle::Contradiction;
-        if (r == 0) return TSettle::Open;
+        if (r > 0) continue;
+        // The deep layer found nothing: a full round of trials decides
+        // whether this is the fixpoint.
+        if (TrialsQuiet == State.TrailSize()) return TSettle::Open;
+        const int t = Trials(true);
+        if (t < 0) return TSettle::Contradiction;
+        if (t == 0) return TSettle::Open;
     }
 }
 

@@ -61,6 +61,14 @@ public:
     // layer (1..3), 0 when none decides anything, -1 on a contradiction.
     int Step(int maxLayer);
 
+    // Whether a run may take its layers in any order, for a caller that asks
+    // only whether the board settles: between deep steps the trials look
+    // only near what changed, and a full round of them waits until the
+    // deep layer finds nothing more. Both orders end where no layer decides
+    // anything; the layer a fact was found by then means nothing. Reset
+    // keeps it.
+    bool OutcomeOnly = false;
+
     // Lists the decisions of layers 2 and 3 from now on, as hints for
     // another run.
     void KeepSteps() { State.Steps = &Steps; }
@@ -80,12 +88,15 @@ private:
     // The trail size when the trials last reached their fixpoint: later
     // rounds start with what changed after it.
     size_t TrialsQuiet = TSearchState::kProbeAll;
+    // The trail size when the trials last looked near every change and
+    // found nothing (OutcomeOnly runs).
+    size_t NearQuiet = 0;
 
     void Configure();
     void Note(int layer) { Highest = layer > Highest ? layer : Highest; }
     int Local();
     int TrialRound(size_t since);
-    int Trials();
+    int Trials(bool confirm);
     int Regions();
     int DeepTrial();
     int Replay(const std::vector<TSearchState::TStep>& hints, int maxLayer);
