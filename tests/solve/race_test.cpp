@@ -6,10 +6,10 @@
 
 #include <atomic>
 #include <chrono>
-#include <fstream>
 #include <random>
 #include <thread>
 
+#include "kept_problem.h"
 #include "solve/race.h"
 #include "solve/sat_solver.h"
 #include "solve/solver.h"
@@ -20,16 +20,7 @@ namespace {
 // close to unique, and seconds of work for either engine.
 TPuzzle HardBoard()
 {
-    const std::string here = __FILE__;
-    std::ifstream in(here.substr(0, here.rfind("/tests/")) + "/bench/problems/p_50x64_02.txt");
-    std::vector<std::string> rows;
-    std::string line;
-    std::getline(in, line);
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        rows.push_back(line);
-    }
-    TPuzzle puzzle = PuzzleFromRows(rows);
+    TPuzzle puzzle = KeptProblem("p_50x64_02.txt");
     bool drop = false;
     for (TPuzzleCell& cell : puzzle.Cells) {
         if (!cell.Clue) continue;

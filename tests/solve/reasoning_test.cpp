@@ -3,30 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <string>
 #include <vector>
 
-#include "solve/puzzle.h"
+#include "kept_problem.h"
 #include "solve/reasoning.h"
-
-namespace {
-
-TPuzzle KeptProblem(const std::string& name)
-{
-    const std::string here = __FILE__;
-    std::ifstream in(here.substr(0, here.rfind("/tests/")) + "/bench/problems/" + name);
-    std::vector<std::string> rows;
-    std::string line;
-    std::getline(in, line);
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        rows.push_back(line);
-    }
-    return PuzzleFromRows(rows);
-}
-
-}  // namespace
 
 // Benchmark problems, and each of them with one clue taken away (boards
 // that mostly stay open or fall into a contradiction late): both orders
