@@ -27,9 +27,8 @@
 
 namespace {
 
-// Orders of taking clues away tried on one design, and rounds of taking
-// them away by the layers below the grade's and by the grade's own.
-constexpr int kOrders = 6;
+// Rounds of taking clues away by the layers below the grade's and by the
+// grade's own.
 constexpr int kRounds = 3;
 // Windows wider than the first, tried before the whole board where that
 // costs far more.
@@ -53,7 +52,7 @@ int Distance(int a, int b, int cols)
 
 TComposer::TComposer(const TGenerateOptions& options, TRandom& random, TDesign& design, TWorkerCrew& crew,
                      const std::atomic<bool>* abandon)
-    : Options(options), Random(random), Design(design), Crew(crew), Abandon(abandon), Layer(std::min(options.Grade, kLayerDeep)),
+    : Options(options), Random(&random), Design(design), Crew(crew), Abandon(abandon), Layer(std::min(options.Grade, kLayerDeep)),
       Workers(static_cast<size_t>(crew.Size()))
 {
 }
@@ -82,7 +81,7 @@ bool TComposer::NumbersFit(const TPuzzle& puzzle) const
 bool TComposer::AimClues()
 {
     for (int k = 0; k < Design.Rows * Design.Cols; ++k) {
-        if (Design.Kind[static_cast<size_t>(k)] == kDesignClue && !Design.AimClue(k, Options.MaxNumber, Random)) return false;
+        if (Design.Kind[static_cast<size_t>(k)] == kDesignClue && !Design.AimClue(k, Options.MaxNumber, *Random)) return false;
     }
     return true;
 }
@@ -100,12 +99,12 @@ bool TComposer::AddCluesInto(const std::vector<std::vector<int>>& pieces)
     constexpr size_t kTries = 12;
     bool added = false;
     for (std::vector<int> piece : pieces) {
-        Random.Shuffle(piece);
+        Random->Shuffle(piece);
         bool done = false;
         for (size_t t = 0; t < piece.size() && t < kTries && !done; ++t) {
             const int i = piece[t] / Design.Cols, j = piece[t] % Design.Cols;
             int order[4] = {0, 1, 2, 3};
-            for (int k = 3; k > 0; --k) std::swap(order[k], order[Random.Below(k + 1)]);
+            for (int k = 3; k > 0; --k) std::swap(order[k], order[Random->Below(k + 1)]);
             for (int d : order) {
                 for (int s = 1; s <= reach && !done; ++s) {
                     const int y = i + kSteps[d][0] * s, x = j + kSteps[d][1] * s;
@@ -313,7 +312,7 @@ int TComposer::Thin(int grade)
 {
     int taken = 0;
     std::vector<int> clues = Design.CellsOf(kDesignClue);
-    Random.Shuffle(clues);
+    Random->Shuffle(clues);
     auto goes = [&](TWork& work, size_t k) {
         const int cell = clues[k];
         TDesign& design = work.Design;
@@ -389,7 +388,7 @@ bool TComposer::KeepNeededOnly()
     for (int pass = 0; pass < 16; ++pass) {
         std::vector<int> taken;
         std::vector<int> clues = Design.CellsOf(kDesignClue);
-        Random.Shuffle(clues);
+        Random->Shuffle(clues);
         std::vector<int> looked;
         for (int cell : clues) {
             if (full || !settled[static_cast<size_t>(cell)]) looked.push_back(cell);
@@ -539,7 +538,7 @@ bool TComposer::NeedsGrade(TWork& work, const TPuzzle& puzzle, int cell, const T
 bool TComposer::Harden()
 {
     std::vector<int> clues = Design.CellsOf(kDesignClue);
-    Random.Shuffle(clues);
+    Random->Shuffle(clues);
     const TPuzzle puzzle = Design.ToPuzzle();
     std::vector<TChange> changes;
     for (int cell : clues) {
@@ -590,32 +589,45 @@ bool TComposer::GradeHolds()
     return GradeOfUnique(Design.ToPuzzle()) == Options.Grade;
 }
 
+bool TComposer::Prepare()
+{
+    return AimClues() && FillOpenCells();
+}
+
 bool TComposer::Compose()
 {
-    const int grade = Options.Grade;
-    if (!AimClues() || !FillOpenCells()) return false;
-    // First as few clues as the layers below the grade allow, then fewer
-    // still as the grade allows: the board then needs the grade, unless
-    // what came later lets the lower layers through again; then they take
-    // more away, and so on. Where that ends below the grade, other orders
-    // are tried before the design is given up.
+    if (!Prepare()) return false;
     const TDesign filled = Design;
+    const TRandom prepared = *Random;
     for (int order = 0; order < kOrders && !Cancelled(); ++order) {
         Design = filled;
-        Hints.clear();
-        for (int round = 0; round < kRounds && !Cancelled(); ++round) {
-            // The cheaper layers take most away first.
-            for (int below = grade == kLayerSearch ? kLayerTrial : grade - 1; below >= kLayerLocal && below < grade; ++below) Thin(below);
-            Thin(grade);
-            // Where the lower layers still settle the board, a change of
-            // another kind may leave them short.
-            if (grade > kLayerLocal && Settle(Workers[0], Design.ToPuzzle(), grade - 1) == TSettle::Settled && !Harden()) break;
-            if (!KeepNeededOnly()) return false;
-            if (grade == kLayerLocal || Settle(Workers[0], Design.ToPuzzle(), grade - 1) != TSettle::Settled) {
-                if (GradeHolds()) return true;
-                break;
-            }
-        }
+        if (ComposeOrder(order, prepared)) return true;
+    }
+    return false;
+}
+
+// First as few clues as the layers below the grade allow, then fewer still
+// as the grade allows: the board then needs the grade, unless what came
+// later lets the lower layers through again; then they take more away, and
+// so on. Where that ends below the grade, the order is given up.
+bool TComposer::ComposeOrder(int order, const TRandom& prepared)
+{
+    // The first order goes on with the design's random numbers, the others
+    // start from numbers of their own.
+    OrderRandom = prepared;
+    if (order > 0) OrderRandom = TRandom(OrderRandom.Next() ^ (0x9E3779B97F4A7C15ull * static_cast<uint64_t>(order)));
+    Random = &OrderRandom;
+    Hints.clear();
+    const int grade = Options.Grade;
+    for (int round = 0; round < kRounds && !Cancelled(); ++round) {
+        // The cheaper layers take most away first.
+        for (int below = grade == kLayerSearch ? kLayerTrial : grade - 1; below >= kLayerLocal && below < grade; ++below) Thin(below);
+        Thin(grade);
+        // Where the lower layers still settle the board, a change of
+        // another kind may leave them short.
+        if (grade > kLayerLocal && Settle(Workers[0], Design.ToPuzzle(), grade - 1) == TSettle::Settled && !Harden()) return false;
+        if (!KeepNeededOnly()) return false;
+        if (grade == kLayerLocal || Settle(Workers[0], Design.ToPuzzle(), grade - 1) != TSettle::Settled) return GradeHolds();
     }
     return false;
 }

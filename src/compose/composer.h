@@ -25,10 +25,20 @@ public:
     TComposer(const TGenerateOptions& options, TRandom& random, TDesign& design, TWorkerCrew& crew,
               const std::atomic<bool>* abandon = nullptr);
 
+    // Orders of taking clues away tried on one design.
+    static constexpr int kOrders = 6;
+
     // True when the design's problem is settled by the grade's reasoning
     // and needs all of it, and each of its clues; false when this design is
-    // given up.
+    // given up. Prepare, then each order in turn.
     bool Compose();
+    // Clues added where the board stays open: the design ready for its
+    // orders. The random numbers it leaves seed them.
+    bool Prepare();
+    // One order of taking clues away, on a design as Prepare left it (set
+    // by the caller) and the random numbers it left: an order depends on
+    // nothing else, so orders can run side by side.
+    bool ComposeOrder(int order, const TRandom& prepared);
 
     // Reasoning or search runs so far, the tests thrown away included.
     int Checks() const;
@@ -62,7 +72,10 @@ private:
     };
 
     const TGenerateOptions& Options;
-    TRandom& Random;
+    // The random numbers in use: the design's while preparing, then the
+    // order's own.
+    TRandom* Random;
+    TRandom OrderRandom{0};
     TDesign& Design;
     TWorkerCrew& Crew;
     const std::atomic<bool>* Abandon;

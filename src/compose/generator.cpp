@@ -64,50 +64,99 @@ TGenerateResult OneAfterAnother(const TGenerateOptions& options, TWorkerCrew& cr
     return result;
 }
 
-// Each worker takes the next attempt nobody has taken and runs it alone.
-// The first that succeeds wins, as one after another; an attempt past one
-// that has succeeded is given up at once.
+// A fresh loop with clues added, ready for the orders of taking them away.
+struct TPrepared {
+    int Attempt = 0;
+    bool Ok = false;
+    TDesign Filled;
+    TRandom Random{0};
+    int Checks = 0;
+};
+
+void Prepare(const TGenerateOptions& options, int attempt, TWorkerCrew& crew, const std::atomic<bool>* abandon, TPrepared& out)
+{
+    out.Attempt = attempt;
+    out.Ok = false;
+    out.Checks = 0;
+    out.Random = TRandom(AttemptSeed(options.Seed, attempt));
+    out.Filled = TDesign();
+    if (!RandomDesign(options.Rows, options.Cols, out.Random, out.Filled)) return;
+    out.Filled.SeparateGreens();
+    if (!SettleLoop(out.Filled, std::min(options.Grade, kLayerDeep), options.GreenPercent, out.Random)) return;
+    TComposer composer(options, out.Random, out.Filled, crew, abandon);
+    out.Ok = composer.Prepare();
+    out.Checks = composer.Checks();
+}
+
+// The orders of all loops in turn are the jobs: each worker takes the next
+// one nobody has taken and runs it alone, preparing its loop first where it
+// has not yet. The first job that succeeds wins, as one after another; a
+// job past one that has succeeded is given up at once.
 TGenerateResult SideBySide(const TGenerateOptions& options, TWorkerCrew& crew)
 {
+    constexpr int kOrders = TComposer::kOrders;
     const size_t workers = static_cast<size_t>(crew.Size());
+    const int jobs = options.MaxAttempts * kOrders;
     std::mutex mutex;
-    int next = 1;
-    int best = options.MaxAttempts + 1;
+    int next = 0;
+    int best = jobs;
     TGenerateResult winner;
-    std::vector<int> checks(static_cast<size_t>(options.MaxAttempts) + 1, 0);
-    std::vector<int> running(workers, 0);
+    // Checks per loop prepared and per job, counted up to the winner.
+    std::vector<int> prepareChecks(static_cast<size_t>(options.MaxAttempts) + 1, 0);
+    std::vector<int> jobChecks(static_cast<size_t>(jobs), 0);
+    std::vector<int> running(workers, jobs);
     std::unique_ptr<std::atomic<bool>[]> abandon(new std::atomic<bool>[workers]);
     for (size_t w = 0; w < workers; ++w) abandon[w].store(false);
     crew.RunOnAll([&](int worker) {
         const size_t me = static_cast<size_t>(worker);
         TWorkerCrew alone(1);
+        TPrepared prepared;
         for (;;) {
-            int attempt = 0;
+            int job = 0;
             {
                 std::lock_guard<std::mutex> lock(mutex);
-                if (next >= best || next > options.MaxAttempts || Cancelled(options)) return;
-                attempt = next++;
-                running[me] = attempt;
+                if (next >= best || Cancelled(options)) return;
+                job = next++;
+                running[me] = job;
                 abandon[me].store(false);
             }
-            TGenerateResult result;
-            const bool ok = Attempt(options, attempt, alone, &abandon[me], result);
+            const int attempt = job / kOrders + 1, order = job % kOrders;
+            if (prepared.Attempt != attempt) {
+                Prepare(options, attempt, alone, &abandon[me], prepared);
+                if (abandon[me].load()) prepared.Attempt = 0;
+            }
+            bool ok = false;
+            int checks = 0;
+            TDesign design;
+            if (prepared.Attempt == attempt && prepared.Ok) {
+                design = prepared.Filled;
+                TRandom unused = prepared.Random;
+                TComposer composer(options, unused, design, alone, &abandon[me]);
+                ok = composer.ComposeOrder(order, prepared.Random);
+                checks = composer.Checks();
+            }
             std::lock_guard<std::mutex> lock(mutex);
-            checks[static_cast<size_t>(attempt)] = result.Checks;
-            running[me] = 0;
-            if (!ok || attempt >= best) continue;
-            best = attempt;
-            winner = std::move(result);
+            running[me] = jobs;
+            if (prepared.Attempt == attempt) prepareChecks[static_cast<size_t>(attempt)] = prepared.Checks;
+            jobChecks[static_cast<size_t>(job)] = checks;
+            if (!ok || job >= best) continue;
+            best = job;
+            winner.Ok = true;
+            winner.Grade = options.Grade;
+            winner.Puzzle = design.ToPuzzle();
+            winner.Solution = design.ToSolution();
             for (size_t w = 0; w < workers; ++w) {
-                if (running[w] > attempt) abandon[w].store(true);
+                if (running[w] > job) abandon[w].store(true);
             }
         }
     });
     TGenerateResult result;
-    if (best <= options.MaxAttempts) result = std::move(winner);
-    result.Attempts = std::min(best, std::min(next - 1, options.MaxAttempts));
+    if (best < jobs) result = std::move(winner);
+    const int last = std::min(best, next - 1);
+    result.Attempts = last < 0 ? 0 : last / kOrders + 1;
     result.Checks = 0;
-    for (int k = 1; k <= result.Attempts; ++k) result.Checks += checks[static_cast<size_t>(k)];
+    for (int a = 1; a <= result.Attempts; ++a) result.Checks += prepareChecks[static_cast<size_t>(a)];
+    for (int j = 0; j <= last; ++j) result.Checks += jobChecks[static_cast<size_t>(j)];
     return result;
 }
 
