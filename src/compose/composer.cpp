@@ -594,18 +594,6 @@ bool TComposer::Prepare()
     return AimClues() && FillOpenCells();
 }
 
-bool TComposer::Compose()
-{
-    if (!Prepare()) return false;
-    const TDesign filled = Design;
-    const TRandom prepared = *Random;
-    for (int order = 0; order < kOrders && !Cancelled(); ++order) {
-        Design = filled;
-        if (ComposeOrder(order, prepared)) return true;
-    }
-    return false;
-}
-
 // First as few clues as the layers below the grade allow, then fewer still
 // as the grade allows: the board then needs the grade, unless what came
 // later lets the lower layers through again; then they take more away, and

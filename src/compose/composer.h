@@ -28,16 +28,14 @@ public:
     // Orders of taking clues away tried on one design.
     static constexpr int kOrders = 6;
 
-    // True when the design's problem is settled by the grade's reasoning
-    // and needs all of it, and each of its clues; false when this design is
-    // given up. Prepare, then each order in turn.
-    bool Compose();
     // Clues added where the board stays open: the design ready for its
-    // orders. The random numbers it leaves seed them.
+    // orders of taking them away. The random numbers it leaves seed them.
     bool Prepare();
     // One order of taking clues away, on a design as Prepare left it (set
-    // by the caller) and the random numbers it left: an order depends on
-    // nothing else, so orders can run side by side.
+    // by the caller) and the random numbers it left: true when the design's
+    // problem is then settled by the grade's reasoning and needs all of
+    // it, and each of its clues. An order depends on nothing else, so orders
+    // can run side by side.
     bool ComposeOrder(int order, const TRandom& prepared);
 
     // Reasoning or search runs so far, the tests thrown away included.

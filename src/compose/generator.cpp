@@ -12,15 +12,15 @@
 
 namespace {
 
-// Small boards take their loops several at a time, one per worker, for the
-// grades that give most loops up: there the checks of one loop are too short
-// to share out well. Larger boards and the lower grades mostly keep their
-// first loop and share out its checks instead.
+// Small boards at the grades that give most loops up run the orders of
+// taking clues away side by side, one per worker: there the checks of one
+// order are too short to share out well. Larger boards and the lower grades
+// mostly keep their first order and share out its checks instead.
 constexpr int kSideBySideBelow = 200;
 
-// The random numbers of each attempt depend on the seed and its number
-// alone, so that attempts can run side by side and the problem stays the
-// same for the seed. The first attempt takes the seed as it is.
+// The random numbers of each loop tried depend on the seed and its number
+// alone, so that loops can be prepared side by side and the problem stays
+// the same for the seed. The first takes the seed as it is.
 uint64_t AttemptSeed(uint64_t seed, int attempt)
 {
     if (attempt == 1) return seed;
@@ -31,37 +31,6 @@ uint64_t AttemptSeed(uint64_t seed, int attempt)
 bool Cancelled(const TGenerateOptions& options)
 {
     return options.Cancel != nullptr && options.Cancel->load(std::memory_order_relaxed);
-}
-
-// One fresh loop made into a problem; the checks it took are added up
-// either way.
-bool Attempt(const TGenerateOptions& options, int attempt, TWorkerCrew& crew, const std::atomic<bool>* abandon,
-             TGenerateResult& result)
-{
-    TRandom random(AttemptSeed(options.Seed, attempt));
-    TDesign design;
-    if (!RandomDesign(options.Rows, options.Cols, random, design)) return false;
-    design.SeparateGreens();
-    if (!SettleLoop(design, std::min(options.Grade, kLayerDeep), options.GreenPercent, random)) return false;
-    TComposer composer(options, random, design, crew, abandon);
-    const bool ok = composer.Compose();
-    result.Checks += composer.Checks();
-    if (!ok) return false;
-    result.Ok = true;
-    result.Grade = options.Grade;
-    result.Puzzle = design.ToPuzzle();
-    result.Solution = design.ToSolution();
-    return true;
-}
-
-TGenerateResult OneAfterAnother(const TGenerateOptions& options, TWorkerCrew& crew)
-{
-    TGenerateResult result;
-    for (int attempt = 1; attempt <= options.MaxAttempts && !Cancelled(options); ++attempt) {
-        result.Attempts = attempt;
-        if (Attempt(options, attempt, crew, nullptr, result)) break;
-    }
-    return result;
 }
 
 // A fresh loop with clues added, ready for the orders of taking them away.
@@ -86,6 +55,45 @@ void Prepare(const TGenerateOptions& options, int attempt, TWorkerCrew& crew, co
     TComposer composer(options, out.Random, out.Filled, crew, abandon);
     out.Ok = composer.Prepare();
     out.Checks = composer.Checks();
+}
+
+// One order of taking clues away from a prepared loop; the design holds
+// the problem when it succeeds. The checks it took are added up either way.
+bool RunOrder(const TGenerateOptions& options, const TPrepared& prepared, int order, TWorkerCrew& crew,
+              const std::atomic<bool>* abandon, TDesign& design, int& checks)
+{
+    design = prepared.Filled;
+    TRandom unused = prepared.Random;
+    TComposer composer(options, unused, design, crew, abandon);
+    const bool ok = composer.ComposeOrder(order, prepared.Random);
+    checks += composer.Checks();
+    return ok;
+}
+
+void TakeProblem(const TGenerateOptions& options, const TDesign& design, TGenerateResult& result)
+{
+    result.Ok = true;
+    result.Grade = options.Grade;
+    result.Puzzle = design.ToPuzzle();
+    result.Solution = design.ToSolution();
+}
+
+TGenerateResult OneAfterAnother(const TGenerateOptions& options, TWorkerCrew& crew)
+{
+    TGenerateResult result;
+    TPrepared prepared;
+    TDesign design;
+    for (int attempt = 1; attempt <= options.MaxAttempts && !Cancelled(options); ++attempt) {
+        result.Attempts = attempt;
+        Prepare(options, attempt, crew, nullptr, prepared);
+        result.Checks += prepared.Checks;
+        for (int order = 0; prepared.Ok && order < TComposer::kOrders && !Cancelled(options); ++order) {
+            if (!RunOrder(options, prepared, order, crew, nullptr, design, result.Checks)) continue;
+            TakeProblem(options, design, result);
+            return result;
+        }
+    }
+    return result;
 }
 
 // The orders of all loops in turn are the jobs: each worker takes the next
@@ -125,26 +133,17 @@ TGenerateResult SideBySide(const TGenerateOptions& options, TWorkerCrew& crew)
                 Prepare(options, attempt, alone, &abandon[me], prepared);
                 if (abandon[me].load()) prepared.Attempt = 0;
             }
-            bool ok = false;
             int checks = 0;
             TDesign design;
-            if (prepared.Attempt == attempt && prepared.Ok) {
-                design = prepared.Filled;
-                TRandom unused = prepared.Random;
-                TComposer composer(options, unused, design, alone, &abandon[me]);
-                ok = composer.ComposeOrder(order, prepared.Random);
-                checks = composer.Checks();
-            }
+            const bool ok = prepared.Attempt == attempt && prepared.Ok &&
+                            RunOrder(options, prepared, order, alone, &abandon[me], design, checks);
             std::lock_guard<std::mutex> lock(mutex);
             running[me] = jobs;
             if (prepared.Attempt == attempt) prepareChecks[static_cast<size_t>(attempt)] = prepared.Checks;
             jobChecks[static_cast<size_t>(job)] = checks;
             if (!ok || job >= best) continue;
             best = job;
-            winner.Ok = true;
-            winner.Grade = options.Grade;
-            winner.Puzzle = design.ToPuzzle();
-            winner.Solution = design.ToSolution();
+            TakeProblem(options, design, winner);
             for (size_t w = 0; w < workers; ++w) {
                 if (running[w] > job) abandon[w].store(true);
             }
