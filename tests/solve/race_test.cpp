@@ -9,7 +9,7 @@
 #include <random>
 #include <thread>
 
-#include "kept_problem.h"
+#include "kept_problems.h"
 #include "solve/race.h"
 #include "solve/sat_solver.h"
 #include "solve/solver.h"
@@ -20,7 +20,7 @@ namespace {
 // close to unique, and seconds of work for either engine.
 TPuzzle HardBoard()
 {
-    TPuzzle puzzle = KeptProblem("p_50x64_02.txt");
+    TPuzzle puzzle = ReadKeptPuzzle(KeptProblemFolder() + "/p_50x64_02.txt");
     bool drop = false;
     for (TPuzzleCell& cell : puzzle.Cells) {
         if (!cell.Clue) continue;

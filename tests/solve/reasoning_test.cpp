@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "kept_problem.h"
+#include "kept_problems.h"
 #include "solve/reasoning.h"
 
 // Benchmark problems, and each of them with one clue taken away (boards
@@ -17,7 +17,7 @@ TEST(Reasoning, AskingOnlyWhetherABoardSettlesChangesNoOutcome)
     int boards = 0, settled = 0;
     for (const char* name : {"p_10x10_01.txt", "p_10x10_07.txt", "p_10x10_13.txt", "p_17x17_02.txt", "p_17x17_09.txt"}) {
         SCOPED_TRACE(name);
-        const TPuzzle problem = KeptProblem(name);
+        const TPuzzle problem = ReadKeptPuzzle(KeptProblemFolder() + "/" + name);
         ASSERT_GT(problem.ClueCount(), 0);
         TReasoner whole(problem);
         whole.KeepSteps();
