@@ -413,10 +413,7 @@ bool TComposer::KeepNeededOnly()
             TWork* winner = nullptr;
             size_t k = looked.size();
             if (!full) {
-                k = Scan(from, looked.size(), [&](TWork& work, size_t t) {
-                    work.Recent.clear();
-                    return spare(work, t);
-                }, winner);
+                k = Scan(from, looked.size(), spare, winner);
             } else if (Scan(from / kRun, runs, [&](TWork& work, size_t run) { return spareInRun(work, run, from); }, winner) < runs) {
                 k = winner->Found;
             }
@@ -477,8 +474,11 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
         for (int radius : kWiderWindows) {
             if (exact && WindowFits(radius) && SettleAround(work, without, cell, kLayerDeep, radius) == TSettle::Open) return true;
         }
+        // The steps of the run's last board lead in the full pass only: a
+        // run starts them afresh, so the outcome does not hang on which
+        // worker checks the clue.
         const std::vector<TSearchState::TStep>* hints = HintList();
-        if (!work.Recent.empty()) {
+        if (exact && !work.Recent.empty()) {
             work.Mixed = work.Recent;
             if (hints != nullptr) work.Mixed.insert(work.Mixed.end(), hints->begin(), hints->end());
             hints = &work.Mixed;

@@ -183,9 +183,9 @@ TSettle TReasoner::Run(int maxLayer, const std::vector<TSearchState::TStep>* hin
         if (r == 0) r = DeepTrial();
         if (r < 0) return TSettle::Contradiction;
         if (r > 0) continue;
-        // The deep layer found nothing: a full round of trials decides
-        // whether this is the fixpoint.
-        if (TrialsQuiet == State.TrailSize()) return TSettle::Open;
+        // The deep layer found nothing: a full round of trials (none where
+        // one has run since the last change) decides whether this is the
+        // fixpoint.
         const int t = Trials(true);
         if (t < 0) return TSettle::Contradiction;
         if (t == 0) return TSettle::Open;
