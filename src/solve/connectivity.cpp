@@ -7,6 +7,16 @@
 //   graph, all loop cells other than u lie in one of the parts, and every
 //   other part is green.
 // Cut cells come from one depth-first search (Tarjan's low points).
+//
+// The walk passes over the inside of every fragment at once: a loop cell
+// with both its segments drawn (the local rules have ruled out its others)
+// has no other way in or out, so a fragment is one step from one of its
+// ends to the other, carrying its inner loop cells. Such a cell cannot be
+// left green, and cutting it splits the graph only where its fragment is
+// the one way between the two sides, each with a loop cell at its end: the
+// walk then fails. On a board largely decided that is most of the cells.
+// The test runs where the local rules are quiet, so an inner cell's other
+// edges are ruled out already.
 
 #include <algorithm>
 
@@ -28,10 +38,13 @@ bool TSearchState::CheckConnectivity(bool& changed)
 {
     changed = false;
     if (Closed || LoopCells == 0) return true;
+    auto inner = [&](int p) { return Cell[p] == kCellLoop && OnCount[p] == 2; };
     int start = -1;
     for (size_t p = 0; p < Cell.size() && start < 0; ++p) {
-        if (Cell[p] == kCellLoop) start = static_cast<int>(p);
+        if (Cell[p] == kCellLoop && !inner(static_cast<int>(p))) start = static_cast<int>(p);
     }
+    // Every open fragment has two ends; without one the loop is closed.
+    if (start < 0) return true;
     // Discovered[p] counts from VisitBase + 1 in this run; anything at or
     // below VisitBase is from an earlier run, so nothing needs clearing.
     if (VisitBase > (1 << 30)) {
@@ -43,38 +56,57 @@ bool TSearchState::CheckConnectivity(bool& changed)
     // Reset sizes for the whole board: it runs after nearly every trial, and
     // growing vectors one entry at a time cost it a third of its time.
     // The four directions in the order of EdgesOf: the neighbour's offset
-    // and the edge's offset from 2p.
+    // and the edge's offset from 2p; 3 - d is the way back.
     const int step[4] = {-Width, -1, 1, Width};
     const int edgeAt[4] = {1 - 2 * Width, -2, 0, 1};
+    auto drawnWay = [&](int p) {
+        for (int d = 0; d < 4; ++d) {
+            if (Edge[2 * p + edgeAt[d]] == kEdgeOn) return d;
+        }
+        return -1;
+    };
     int time = VisitBase;
     int unknownsReached = 0;
     int top = 0, discovered = 0;
-    auto discover = [&](int p, int parent) {
+    auto discover = [&](int p, int parent, int way, int carried) {
         unknownsReached += Cell[p] == kCellUnknown;
         Discovered[p] = Low[p] = ++time;
         Parent[p] = parent;
-        LoopsBelow[p] = Cell[p] == kCellLoop;
+        LoopsBelow[p] = (Cell[p] == kCellLoop) + carried;
         OrderPos[p] = discovered;
         Order[static_cast<size_t>(discovered++)] = p;
         TVisit& visit = VisitStack[static_cast<size_t>(top++)];
         visit.Cell = p;
         visit.Next = 0;
+        visit.Parent = way;
+        visit.Inner = carried;
     };
-    discover(start, -1);
-    while (top > 0) {
+    discover(start, -1, -1, 0);
+    bool bridged = false;
+    while (top > 0 && !bridged) {
         TVisit& visit = VisitStack[static_cast<size_t>(top - 1)];
         const int p = visit.Cell;
         if (visit.Next < 4) {
             const int d = visit.Next++;
-            if (Edge[2 * p + edgeAt[d]] == kEdgeOff) continue;
-            const int q = p + step[d];
+            if (d == visit.Parent) continue;
+            const uint8_t edge = Edge[2 * p + edgeAt[d]];
+            if (edge == kEdgeOff) continue;
+            int q = p + step[d], way = 3 - d, carried = 0;
+            if (edge == kEdgeOn && OnCount[p] == 1 && inner(q)) {
+                q = OtherEnd[p];
+                carried = FragmentLength[p] - 2;
+                way = drawnWay(q);
+            }
             if (Discovered[q] <= VisitBase) {
-                discover(q, p);
-            } else if (q != Parent[p]) {
+                discover(q, p, way, carried);
+            } else {
                 Low[p] = std::min(Low[p], Discovered[q]);
+                // A fragment closing a circle counts with the end found last.
+                if (Discovered[q] < Discovered[p]) LoopsBelow[p] += carried;
             }
             continue;
         }
+        const int inside = visit.Inner;
         --top;
         SubtreeEnd[p] = discovered;
         const int u = Parent[p];
@@ -82,10 +114,12 @@ bool TSearchState::CheckConnectivity(bool& changed)
         Low[u] = std::min(Low[u], Low[p]);
         LoopsBelow[u] += LoopsBelow[p];
         if (Low[p] >= Discovered[u]) Separated.push_back(p);
+        // The fragment it came along is the one way to it.
+        bridged = inside > 0 && Low[p] > Discovered[u];
     }
     const int base = VisitBase;
     VisitBase = time;
-    if (LoopsBelow[start] != LoopCells) return false;
+    if (bridged || LoopsBelow[start] != LoopCells) return false;
     // Cells out of reach cannot be on the loop.
     if (unknownsReached < UnknownOfColour[0] + UnknownOfColour[1]) {
         for (int i = 0; i < Rows; ++i) {

@@ -152,7 +152,9 @@ private:
     // Scratch of the connectivity check.
     struct TVisit {
         int Cell;
-        int Next;  // next of the four directions to look at
+        int Next;    // next of the four directions to look at
+        int Parent;  // the direction of the edge it was reached by, -1 at the start
+        int Inner;   // loop cells inside the fragment it was reached along
     };
     int VisitBase = 0;
     std::vector<int> Discovered, Low, Parent, LoopsBelow, OrderPos, SubtreeEnd, Order;
