@@ -5,7 +5,26 @@
 // Trying each cell's values with the whole of Propagate finds such cells;
 // on clued problems it mostly settles the board without any branching.
 
+#include <cstdlib>
+
 #include "solve/search_state.h"
+
+// Whether a passed trial of the cell p, now at its end, shows that the trial
+// of the value it gave cell q would pass too: that trial would reach no
+// further than this one did, and its look-ahead would find nothing this
+// one's did not. That holds where every open cell around q is also one
+// around p, where this trial's look-ahead found nothing in the end.
+bool TSearchState::LookedAroundFor(int q, int p) const
+{
+    for (int dy = -kTrialReach; dy <= kTrialReach; ++dy) {
+        for (int dx = -kTrialReach; dx <= kTrialReach; ++dx) {
+            const int x = q + dy * Width + dx;
+            if (Cell[x] != kCellUnknown) continue;
+            if (std::abs(x / Width - p / Width) > kTrialReach || std::abs(x % Width - p % Width) > kTrialReach) return false;
+        }
+    }
+    return true;
+}
 
 bool TSearchState::DeepTrialFails(int p, uint8_t value)
 {
@@ -14,17 +33,16 @@ bool TSearchState::DeepTrialFails(int p, uint8_t value)
     Steps = nullptr;
     const size_t mark = Trail.size();
     bool ok = SetCell(p, value);
-    // The trial's own look-ahead stays close to what the trial changed:
-    // far cheaper, and it misses next to nothing.
-    ProbeRadius = 1;
+    TrialCell = p;
     if (ok) ok = Propagate(mark);
     else ClearQueues();
-    ProbeRadius = kProbeRadius;
+    TrialCell = -1;
     if (ok) {
         for (size_t k = mark; k < Trail.size(); ++k) {
-            if (Trail[k].Kind != kTrailCell) continue;
-            const int q = Trail[k].Index;
-            DeepPassed[2 * static_cast<size_t>(q) + (Cell[q] == kCellGreen)] = DeepScan;
+            if (Trail[k].Kind == kTrailCell && LookedAroundFor(Trail[k].Index, p)) {
+                const int q = Trail[k].Index;
+                DeepPassed[2 * static_cast<size_t>(q) + (Cell[q] == kCellGreen)] = DeepScan;
+            }
         }
     }
     Undo(mark);

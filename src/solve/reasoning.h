@@ -6,7 +6,7 @@
 //   3 deep      the loop is one: regions it cannot reach or pass twice,
 //               and the two colours of the chessboard; and deeper trials,
 //               worked out with all of the above (their own trials kept
-//               next to what they change)
+//               to the cells around the cell tried)
 // Layers are applied to a common fixpoint, always going back to the
 // cheapest one after any layer has decided something, so the facts found
 // and the layers needed for them depend on the problem alone: never on an

@@ -28,7 +28,7 @@ void TSearchState::Reset(const TPuzzle& puzzle)
     Trail.clear();
     CellQueue.clear();
     StretchQueue.clear();
-    ProbeRadius = kProbeRadius;
+    TrialCell = -1;
     ConsistentClues = true;
     const size_t cells = static_cast<size_t>(Rows + 2) * Width;
     Cell.assign(cells, kCellBlocked);
@@ -366,10 +366,10 @@ bool TSearchState::PropagateLocal()
 
 bool TSearchState::Propagate(size_t since)
 {
-    // A deep trial's narrow look-ahead costs little next to the connectivity
-    // test, a walk over the whole board: there it goes first, and the
-    // global tests wait until it is quiet too.
-    const bool lookFirst = ProbeRadius < kProbeRadius;
+    // A deep trial's look-ahead around the cell tried costs little next to
+    // the connectivity test, a walk over the whole board: there it goes
+    // first, and the global tests wait until it is quiet too.
+    const bool lookFirst = TrialCell >= 0;
     for (;;) {
         if (!PropagateLocal()) return false;
         // The global tests run only once the local rules are quiet; each

@@ -173,7 +173,10 @@ private:
     int DeepScan = 0;
     // How far around a change the look-ahead tries cells again.
     static constexpr int kProbeRadius = 2;
-    int ProbeRadius = kProbeRadius;
+    // While a deep trial runs, the cell tried: its look-ahead tries the
+    // cells this far around it, and only those (-1: no trial runs).
+    static constexpr int kTrialReach = 1;
+    int TrialCell = -1;
     bool ConsistentClues = true;
 
     void BuildStretches(const TPuzzle& puzzle);
@@ -184,6 +187,7 @@ private:
     bool JoinFragments(int p, int q);
     bool CloseLoop();
     bool CheckConnectivity(bool& changed);
+    bool LookedAroundFor(int q, int p) const;
     bool CheckColours(bool& changed);
     bool ProbeAround(size_t since, bool& changed);
     bool Probe(bool isEdge, int index, uint8_t value, int& reach);

@@ -86,7 +86,7 @@ TEST_F(TWindowTest, GeneratingCanBeStoppedOrDeclinedAndLeavesTheBoardAsItWas)
     EXPECT_TRUE(Dialogs->Errors.isEmpty());
     // The running count, paused for the generator, comes back to the board.
     ASSERT_TRUE(WaitForFinalVerdict(*Form));
-    EXPECT_EQ(Form->LabelSolutions->text(), QStringLiteral("解：１つ（むずかしい）"));
+    EXPECT_EQ(Form->LabelSolutions->text(), QStringLiteral("解：１つ（難問）"));
 
     // Unsaved clues: the question of Open comes first, and Cancel keeps them.
     ClickElement(1, 1);
@@ -118,7 +118,7 @@ TEST_F(TWindowTest, TheRunningCountFollowsEveryPickAndMarksWhatToMend)
     // several, and putting the clue back makes it unique again.
     ChooseMode(0);
     ASSERT_TRUE(WaitForFinalVerdict(*Form));
-    EXPECT_EQ(Form->LabelSolutions->text(), QStringLiteral("解：１つ（むずかしい）"));
+    EXPECT_EQ(Form->LabelSolutions->text(), QStringLiteral("解：１つ（難問）"));
     const TGridElem kept = Game().Board.At(15, 11);
     ASSERT_EQ(kept.Kind, TKind::Clue);
 
@@ -139,7 +139,7 @@ TEST_F(TWindowTest, TheRunningCountFollowsEveryPickAndMarksWhatToMend)
     ASSERT_EQ(Game().Board.At(15, 11).Kind, TKind::Clue);
     EXPECT_FALSE(Form->ComposerMarks->isVisible());  // gone with the change
     ASSERT_TRUE(WaitForFinalVerdict(*Form));
-    EXPECT_EQ(Form->LabelSolutions->text(), QStringLiteral("解：１つ（むずかしい）"));
+    EXPECT_EQ(Form->LabelSolutions->text(), QStringLiteral("解：１つ（難問）"));
 
     // A clue that contradicts the others: none, and the clashing clues framed.
     ClickElement(1, 1);
