@@ -238,6 +238,7 @@ bool TComposer::RivalsNear(TWork& work, const TPuzzle& puzzle, int cell, const T
     if (!AssumeDesignAround(work, puzzle, cell, kWindowRadius)) return false;
     TSearchState& state = work.Reasoner.State;
     state.SkipImplied = false;
+    state.DeepAroundCell = false;
     TSearchControl control;
     control.Cap = 2;
     control.NodeLimit = kRivalNodes;

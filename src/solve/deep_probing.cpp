@@ -9,11 +9,12 @@
 
 #include "solve/search_state.h"
 
-// Whether a passed trial of the cell p, now at its end, shows that the trial
-// of the value it gave cell q would pass too: that trial would reach no
-// further than this one did, and its look-ahead would find nothing this
+// Whether a passed trial around the cell p, now at its end, shows that the
+// trial of the value it gave cell q would pass too: that trial would reach
+// no further than this one did, and its look-ahead would find nothing this
 // one's did not. That holds where every open cell around q is also one
-// around p, where this trial's look-ahead found nothing in the end.
+// around p, where this trial's look-ahead found nothing in the end. (A
+// trial whose look-ahead follows what it changes has looked around q.)
 bool TSearchState::LookedAroundFor(int q, int p) const
 {
     for (int dy = -kTrialReach; dy <= kTrialReach; ++dy) {
@@ -33,13 +34,17 @@ bool TSearchState::DeepTrialFails(int p, uint8_t value)
     Steps = nullptr;
     const size_t mark = Trail.size();
     bool ok = SetCell(p, value);
-    TrialCell = p;
+    // Either way the trial's own look-ahead stays close: around the cell
+    // tried, or around what the trial changed.
+    if (DeepAroundCell) TrialCell = p;
+    else ProbeRadius = 1;
     if (ok) ok = Propagate(mark);
     else ClearQueues();
     TrialCell = -1;
+    ProbeRadius = kProbeRadius;
     if (ok) {
         for (size_t k = mark; k < Trail.size(); ++k) {
-            if (Trail[k].Kind == kTrailCell && LookedAroundFor(Trail[k].Index, p)) {
+            if (Trail[k].Kind == kTrailCell && (!DeepAroundCell || LookedAroundFor(Trail[k].Index, p))) {
                 const int q = Trail[k].Index;
                 DeepPassed[2 * static_cast<size_t>(q) + (Cell[q] == kCellGreen)] = DeepScan;
             }

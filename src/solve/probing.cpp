@@ -57,10 +57,12 @@ void TSearchState::MarkProbeCells(size_t since)
             if (c < 0 || Seen[c] == ProbeStamp) continue;
             Seen[c] = ProbeStamp;
             const int row = c / Width, col = c % Width;
-            for (int y = std::max(1, row - kProbeRadius); y <= std::min(Rows, row + kProbeRadius); ++y) {
-                for (int x = std::max(1, col - kProbeRadius); x <= std::min(Cols, col + kProbeRadius); ++x) mark(y * Width + x);
+            for (int y = std::max(1, row - ProbeRadius); y <= std::min(Rows, row + ProbeRadius); ++y) {
+                for (int x = std::max(1, col - ProbeRadius); x <= std::min(Cols, col + ProbeRadius); ++x) mark(y * Width + x);
             }
-            if (entry.Kind != kTrailCell) continue;
+            // The narrow look-ahead of a deep trial keeps to the
+            // neighbourhood; the whole clue lines would cost it dearly.
+            if (entry.Kind != kTrailCell || ProbeRadius < kProbeRadius) continue;
             for (int slot = 0; slot < 4; ++slot) {
                 const int s = CellStretch[4 * c + slot];
                 if (s < 0) continue;
@@ -77,11 +79,9 @@ bool TSearchState::ProbeAround(size_t since, bool& changed)
     BestProbe = -1;
     if (Closed) return true;
     const bool all = since == kProbeAll;
-    // A deep trial's look-ahead tries the cells around the cell tried, and
-    // cells only: enough to see most dead ends near it, at a small cost
-    // however far the trial reaches. Which cells those are depends on the
-    // cell alone, never on what else is known, so a deep trial that fails
-    // still fails once more is known.
+    // A deep trial around its cell tries the cells around it and no others:
+    // which cells those are depends on the cell alone, never on what else
+    // is known, so a trial that fails still fails once more is known.
     const bool trial = TrialCell >= 0;
     if (!all && !trial) MarkProbeCells(since);
     ++ImpliedStamp;
@@ -135,7 +135,9 @@ bool TSearchState::ProbeAround(size_t since, bool& changed)
             const int p = CellIndex(i, j);
             if (Cell[p] == kCellBlocked || (!all && !trial && CellMarked[p] != ProbeStamp - 1)) continue;
             if (Cell[p] == kCellUnknown && !tryBoth(false, p)) return false;
-            if (trial) continue;
+            // A deep trial's own look-ahead tries cells only: enough to see
+            // most dead ends, at a third of the cost.
+            if (InDeepTrial()) continue;
             int edges[4];
             EdgesOf(p, edges);
             for (int e : edges) {

@@ -18,10 +18,12 @@ void TReasoner::Reset(const TPuzzle& puzzle)
     Steps.clear();
 }
 
-// Trials skip the values a passed trial implied.
+// Trials skip the values a passed trial implied; deep trials look around
+// the cell tried.
 void TReasoner::Configure()
 {
     State.SkipImplied = true;
+    State.DeepAroundCell = true;
 }
 
 bool TReasoner::AssumeCell(int row, int col, bool green)

@@ -28,6 +28,8 @@ void TSearchState::Reset(const TPuzzle& puzzle)
     Trail.clear();
     CellQueue.clear();
     StretchQueue.clear();
+    DeepAroundCell = false;
+    ProbeRadius = kProbeRadius;
     TrialCell = -1;
     ConsistentClues = true;
     const size_t cells = static_cast<size_t>(Rows + 2) * Width;
@@ -366,10 +368,10 @@ bool TSearchState::PropagateLocal()
 
 bool TSearchState::Propagate(size_t since)
 {
-    // A deep trial's look-ahead around the cell tried costs little next to
-    // the connectivity test, a walk over the whole board: there it goes
-    // first, and the global tests wait until it is quiet too.
-    const bool lookFirst = TrialCell >= 0;
+    // A deep trial's narrow look-ahead costs little next to the connectivity
+    // test, a walk over the whole board: there it goes first, and the
+    // global tests wait until it is quiet too.
+    const bool lookFirst = InDeepTrial();
     for (;;) {
         if (!PropagateLocal()) return false;
         // The global tests run only once the local rules are quiet; each

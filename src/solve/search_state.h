@@ -55,6 +55,12 @@ public:
     // leaves it off, since the skipped trials also rate its choices.
     bool SkipImplied = false;
     bool CutChecks = true;          // whether Propagate runs the connectivity test
+    // Whether a deep trial's own one-step trials look only at the cells
+    // around the cell tried (the reasoner's deep layer: cheap however far
+    // the trial reaches, and the same in any order) rather than around all
+    // that the trial changes (the search's: dearer, and it cuts a search
+    // far shorter).
+    bool DeepAroundCell = false;
     int LoopCells = 0;              // cells known to be on the loop
     // After Propagate: the unknown cell or edge whose trial values decided
     // the most, or -1.
@@ -173,10 +179,12 @@ private:
     int DeepScan = 0;
     // How far around a change the look-ahead tries cells again.
     static constexpr int kProbeRadius = 2;
-    // While a deep trial runs, the cell tried: its look-ahead tries the
-    // cells this far around it, and only those (-1: no trial runs).
+    int ProbeRadius = kProbeRadius;
+    // While a deep trial around its cell runs, the cell tried: its
+    // look-ahead tries the cells this far around it, and only those.
     static constexpr int kTrialReach = 1;
     int TrialCell = -1;
+    bool InDeepTrial() const { return TrialCell >= 0 || ProbeRadius < kProbeRadius; }
     bool ConsistentClues = true;
 
     void BuildStretches(const TPuzzle& puzzle);
