@@ -447,12 +447,12 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
 {
     TPuzzle without = work.Design.ToPuzzle();
     without.Cells[static_cast<size_t>(cell)] = TPuzzleCell{};
-    ReleaseLines(work, cell, {work.Design.Arrow[static_cast<size_t>(cell)]}, false);
     // For grade 1 the local rules on the whole board cost no more than the
     // tests below. Else what the board around the cell cannot settle
     // without the clue, given the design further away, the whole board
     // cannot either.
     const int grade = Options.Grade;
+    if (grade > kLayerLocal) ReleaseLines(work, cell, {work.Design.Arrow[static_cast<size_t>(cell)]}, false);
     if (grade == kLayerLocal) exact = true;
     const bool deep = grade == kLayerDeep;
     const bool large = work.Design.Rows * work.Design.Cols >= kNearBoard;
