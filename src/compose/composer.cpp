@@ -53,7 +53,7 @@ int Distance(int a, int b, int cols)
 TComposer::TComposer(const TGenerateOptions& options, TRandom& random, TDesign& design, TWorkerCrew& crew,
                      const std::atomic<bool>* abandon)
     : Options(options), Random(&random), Design(design), Crew(crew), Abandon(abandon), Layer(std::min(options.Grade, kLayerDeep)),
-      Workers(static_cast<size_t>(crew.Size()))
+      Workers(static_cast<size_t>(std::max(crew.Size(), 2)))
 {
 }
 
@@ -327,6 +327,7 @@ int TComposer::Thin(int grade)
         design.Kind[static_cast<size_t>(cell)] = kDesignClue;
         return ok;
     };
+    if (grade == kLayerTrial && Design.Rows * Design.Cols >= kNearBoard) return taken + ThinInPairs(clues, goes);
     for (size_t from = 0;;) {
         TWork* winner = nullptr;
         const size_t k = Scan(from, clues.size(), goes, winner);
@@ -336,6 +337,64 @@ int TComposer::Thin(int grade)
         ++taken;
         from = k + 1;
     }
+}
+
+// Most clues that one-step trials are asked about can go, and a scan keeps
+// only the first that goes: what the other workers found past it is thrown
+// away. So on large boards the clues are tested two at a time, the second
+// on the board without the first, as if that went; where it does, both
+// findings stand, else the second is tested again. Both tests take the
+// same hints, and on one worker the second waits for the first, so the
+// outcome does not depend on the number of workers.
+int TComposer::ThinInPairs(const std::vector<int>& clues, const std::function<bool(TWork&, size_t)>& goes)
+{
+    const size_t n = clues.size();
+    auto open = [&](size_t k) {
+        const size_t cell = static_cast<size_t>(clues[k]);
+        return Design.Kind[cell] == kDesignClue && !Design.HasGreenNeighbour(clues[k]);
+    };
+    auto next = [&](size_t k) {
+        while (k < n && !open(k)) ++k;
+        return k;
+    };
+    int taken = 0;
+    for (size_t a = next(0); a < n && !Cancelled();) {
+        const size_t first = static_cast<size_t>(clues[a]);
+        Design.Kind[first] = kDesignGreen;
+        const size_t b = next(a + 1);
+        Workers[1].Design = Design;
+        Design.Kind[first] = kDesignClue;
+        Workers[0].Design = Design;
+        bool goes2[2] = {false, false};
+        auto test = [&](int task) {
+            TWork& work = Workers[static_cast<size_t>(task)];
+            work.NewHints = false;
+            goes2[task] = goes(work, task == 0 ? a : b);
+        };
+        if (b < n && Crew.Size() > 1) {
+            Crew.RunOnAll([&](int worker) {
+                if (worker < 2) test(worker);
+            });
+        } else {
+            test(0);
+            if (goes2[0] && b < n) test(1);
+        }
+        if (!goes2[0]) {
+            a = next(a + 1);
+            continue;
+        }
+        Design.Kind[first] = kDesignGreen;
+        TakeHints(Workers[0]);
+        ++taken;
+        if (b == n) break;
+        if (goes2[1]) {
+            Design.Kind[static_cast<size_t>(clues[b])] = kDesignGreen;
+            TakeHints(Workers[1]);
+            ++taken;
+        }
+        a = next(b + 1);
+    }
+    return taken;
 }
 
 // Whether the problem is settled at the grade; the work then holds its
@@ -383,8 +442,11 @@ bool TComposer::KeepNeededOnly()
     // passes take a clue whose absence the board around it cannot bear,
     // given the design further away, as needed: it almost always is. Only
     // a full pass, over all clues and checking each on the whole board,
-    // that takes none away ends it.
+    // that takes none away ends it. A clue a full pass found needed after
+    // the last one taken away was checked on the problem as it ends: the
+    // next full pass need not check it again.
     std::vector<uint8_t> settled(Design.Kind.size(), 0);  // found needed since the last full pass
+    std::vector<uint8_t> exact(Design.Kind.size(), 0);    // found needed on the whole board as it is now
     bool full = false;
     for (int pass = 0; pass < 16; ++pass) {
         std::vector<int> taken;
@@ -392,7 +454,7 @@ bool TComposer::KeepNeededOnly()
         Random->Shuffle(clues);
         std::vector<int> looked;
         for (int cell : clues) {
-            if (full || !settled[static_cast<size_t>(cell)]) looked.push_back(cell);
+            if (full ? !exact[static_cast<size_t>(cell)] : !settled[static_cast<size_t>(cell)]) looked.push_back(cell);
         }
         // The full pass goes over the board in bands, and each worker checks
         // a run of neighbouring clues in turn: the steps that took one board
@@ -419,8 +481,12 @@ bool TComposer::KeepNeededOnly()
                 k = winner->Found;
             }
             if (Cancelled()) return false;
-            for (size_t t = from; t < k; ++t) settled[static_cast<size_t>(looked[t])] = 1;
+            for (size_t t = from; t < k; ++t) {
+                settled[static_cast<size_t>(looked[t])] = 1;
+                if (full) exact[static_cast<size_t>(looked[t])] = 1;
+            }
             if (k == looked.size()) break;
+            std::fill(exact.begin(), exact.end(), 0);
             const int cell = looked[k];
             Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
             Design.Adopt(winner->Solution);

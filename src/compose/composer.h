@@ -80,6 +80,8 @@ private:
     int Layer;  // the reasoning of the grade, or of grade 3 for grade 4
     // The steps that settled the design's problem last, to try first.
     std::vector<TSearchState::TStep> Hints;
+    // One per worker of the crew, and at least two: ThinInPairs tests two
+    // clues at once.
     std::vector<TWork> Workers;
 
     bool Cancelled() const;
@@ -104,6 +106,7 @@ private:
     bool BreaksNear(TWork& work, const TPuzzle& puzzle, int cell) const;
     TSettle SettleWider(TWork& work, const TPuzzle& puzzle, int cell, int layer) const;
     int Thin(int grade);
+    int ThinInPairs(const std::vector<int>& clues, const std::function<bool(TWork&, size_t)>& goes);
     bool KeepNeededOnly();
     bool Needed(TWork& work, int cell, bool exact) const;
     bool Unique(TWork& work, const TPuzzle& puzzle, int cell, const TSolution* intended) const;
