@@ -314,6 +314,14 @@ int TComposer::Thin(int grade)
     int taken = 0;
     std::vector<int> clues = Design.CellsOf(kDesignClue);
     Random->Shuffle(clues);
+    // Where a layer below the grade leaves the board open (some piece got
+    // no clue of its own), it almost never settles it with a clue fewer:
+    // on large boards a scan that finds that out clue by clue takes long,
+    // and the grade's own layer takes the clues away instead.
+    if (grade < Options.Grade && Design.Rows * Design.Cols >= kNearBoard &&
+        Settle(Workers[0], Design.ToPuzzle(), grade) != TSettle::Settled) {
+        return 0;
+    }
     auto goes = [&](TWork& work, size_t k) {
         const int cell = clues[k];
         TDesign& design = work.Design;
