@@ -10,6 +10,8 @@
 #include "solve/random.h"
 #include "solve/solver.h"
 
+class TWorkerCrew;
+
 enum : uint8_t { kDesignLoop = 0, kDesignGreen = 1, kDesignClue = 2 };
 
 inline constexpr char kDesignArrows[4] = {'l', 'r', 'u', 'd'};
@@ -49,7 +51,9 @@ int CountGreensFrom(const std::vector<uint8_t>& green, int rows, int cols, int c
 // reasoning up to the layer (see solve/reasoning.h) finds the loop through
 // the cells that are neither green nor clues, and no other. False when the
 // design cannot be brought there.
-bool SettleLoop(TDesign& design, int layer, int greenPercent, TRandom& random);
+// The crew's workers share out the searches for a new course; the design
+// made does not depend on how many there are.
+bool SettleLoop(TDesign& design, int layer, int greenPercent, TRandom& random, TWorkerCrew& crew);
 
 // The loops through exactly the design's loop cells (up to cap of them),
 // trying the design's own course first; their Green is the design's. With

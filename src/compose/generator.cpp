@@ -51,7 +51,7 @@ void Prepare(const TGenerateOptions& options, int attempt, TWorkerCrew& crew, co
     out.Filled = TDesign();
     if (!RandomDesign(options.Rows, options.Cols, out.Random, out.Filled)) return;
     out.Filled.SeparateGreens();
-    if (!SettleLoop(out.Filled, std::min(options.Grade, kLayerDeep), options.GreenPercent, out.Random)) return;
+    if (!SettleLoop(out.Filled, std::min(options.Grade, kLayerDeep), options.GreenPercent, out.Random, crew)) return;
     TComposer composer(options, out.Random, out.Filled, crew, abandon);
     out.Ok = composer.Prepare();
     out.Checks = composer.Checks();

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "compose/design.h"
+#include "compose/worker_crew.h"
 #include "solve/reasoning.h"
 #include "solve/search.h"
 
@@ -138,17 +139,24 @@ uint8_t OffLoopKind(const TDesign& design, int cell, bool clueAllowed)
     return clueAllowed ? kDesignClue : kDesignLoop;
 }
 
-// Takes one of the cells off the loop and routes the loop around it. A loop
-// on a chessboard has as many cells of each colour, so a second cell of the
-// other colour, close by, leaves with it. The new course differs from the
-// old one only near the two cells, unless anywhere is allowed. True when a
-// pair was found.
-bool TakeOffLoop(TDesign& design, std::vector<int> cells, bool clueAllowed, bool anywhere, TRandom& random, int tries)
+// One way to take a cell off the loop: the cell and its partner with the
+// kinds they would take, and the random numbers as they stand once the
+// cell's partners were put in order.
+struct TOffLoopTry {
+    int Cell = 0, Partner = 0;
+    uint8_t Kind = kDesignLoop, PartnerKind = kDesignLoop;
+    TRandom After{0};
+};
+
+// The ways TakeOffLoop tries in turn, up to the given number; one more
+// marks where it would give up (then false). The design is as it was.
+bool ListOffLoopTries(TDesign& design, std::vector<int> cells, bool clueAllowed, TRandom& random, int tries, std::vector<TOffLoopTry>& list)
 {
-    random.Shuffle(cells);
     static const int kPartners[][2] = {{0, 3}, {3, 0}, {0, -3}, {-3, 0}, {1, 2}, {2, 1}, {-1, 2}, {2, -1},
                                        {1, -2}, {-2, 1}, {-1, -2}, {-2, -1}, {0, 1}, {1, 0}, {0, -1}, {-1, 0}};
     // The last four are direct neighbours.
+    list.clear();
+    random.Shuffle(cells);
     for (int cell : cells) {
         const uint8_t kind = OffLoopKind(design, cell, clueAllowed);
         if (kind == kDesignLoop) continue;
@@ -162,34 +170,66 @@ bool TakeOffLoop(TDesign& design, std::vector<int> cells, bool clueAllowed, bool
             // A direct neighbour of a new green cell can only be a clue cell.
             if (k >= 12 && !clueAllowed) continue;
             const int partner = y * design.Cols + x;
-            // The design changes in place and is restored when no course
-            // fits: copying a large design for every try would cost more.
             const uint8_t partnerWas = design.Kind[static_cast<size_t>(partner)];
             design.Kind[static_cast<size_t>(cell)] = kind;
             const uint8_t partnerKind = OffLoopKind(design, partner, clueAllowed);
-            bool done = false;
+            bool fits = false;
             if (partnerKind != kDesignLoop) {
                 design.Kind[static_cast<size_t>(partner)] = partnerKind;
-                if (NeighboursKeepTwoWays(design, cell) && NeighboursKeepTwoWays(design, partner)) {
-                    if (tries-- <= 0) {
-                        design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
-                        design.Kind[static_cast<size_t>(partner)] = partnerWas;
-                        return false;
-                    }
-                    TSolveResult result = LoopsThrough(design, 1, 2000, {cell, partner});
-                    if (result.Count == 0 && anywhere) result = LoopsThrough(design, 1, 2000);
-                    if (result.Count == 1) {
-                        design.Adopt(result.Solutions.front());
-                        done = true;
-                    }
-                }
+                fits = NeighboursKeepTwoWays(design, cell) && NeighboursKeepTwoWays(design, partner);
             }
-            if (done) return true;
             design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
             design.Kind[static_cast<size_t>(partner)] = partnerWas;
+            if (!fits) continue;
+            list.push_back(TOffLoopTry{cell, partner, kind, partnerKind, random});
+            if (static_cast<int>(list.size()) > tries) return true;
         }
     }
     return false;
+}
+
+// Takes one of the cells off the loop and routes the loop around it. A loop
+// on a chessboard has as many cells of each colour, so a second cell of the
+// other colour, close by, leaves with it. The new course differs from the
+// old one only near the two cells, unless anywhere is allowed. True when a
+// pair was found.
+//
+// The searches for a new course are most of the work and mostly fail: the
+// crew's workers share them out, each on a copy of the design, and the
+// first way in the list that works is taken, with the random numbers as
+// trying them one by one would have left them.
+bool TakeOffLoop(TDesign& design, const std::vector<int>& cells, bool clueAllowed, bool anywhere, TRandom& random, int tries,
+                 TWorkerCrew& crew)
+{
+    std::vector<TOffLoopTry> list;
+    const bool givesUp = ListOffLoopTries(design, cells, clueAllowed, random, tries, list);
+    const size_t n = givesUp ? list.size() - 1 : list.size();
+    if (n == 0) return false;
+    std::vector<TDesign> copies(static_cast<size_t>(crew.Size()), design);
+    std::vector<TSolveResult> found(copies.size());
+    int winner = 0;
+    const size_t k = FirstPassing(crew, 0, n, [&](int worker, size_t t) {
+        TDesign& copy = copies[static_cast<size_t>(worker)];
+        const TOffLoopTry& way = list[t];
+        const uint8_t partnerWas = copy.Kind[static_cast<size_t>(way.Partner)];
+        copy.Kind[static_cast<size_t>(way.Cell)] = way.Kind;
+        copy.Kind[static_cast<size_t>(way.Partner)] = way.PartnerKind;
+        TSolveResult& result = found[static_cast<size_t>(worker)];
+        result = LoopsThrough(copy, 1, 2000, {way.Cell, way.Partner});
+        if (result.Count == 0 && anywhere) result = LoopsThrough(copy, 1, 2000);
+        copy.Kind[static_cast<size_t>(way.Cell)] = kDesignLoop;
+        copy.Kind[static_cast<size_t>(way.Partner)] = partnerWas;
+        return result.Count == 1;
+    }, winner);
+    if (k == n) {
+        if (givesUp) random = list.back().After;
+        return false;
+    }
+    random = list[k].After;
+    design.Kind[static_cast<size_t>(list[k].Cell)] = list[k].Kind;
+    design.Kind[static_cast<size_t>(list[k].Partner)] = list[k].PartnerKind;
+    design.Adopt(found[static_cast<size_t>(winner)].Solutions.front());
+    return true;
 }
 
 // The other way round: two cells off the loop next to the given ones, of
@@ -268,7 +308,7 @@ std::vector<std::vector<int>> Spots(const TDesign& design, const std::vector<std
 
 }  // namespace
 
-bool SettleLoop(TDesign& design, int layer, int greenPercent, TRandom& random)
+bool SettleLoop(TDesign& design, int layer, int greenPercent, TRandom& random, TWorkerCrew& crew)
 {
     const int cells = design.Rows * design.Cols;
     // The last design whose course the reasoning found: where a round
@@ -285,9 +325,9 @@ bool SettleLoop(TDesign& design, int layer, int greenPercent, TRandom& random)
             for (const std::vector<int>& spot : Spots(design, GroupCells(design.Rows, design.Cols, open))) {
                 // A new course anywhere is the last resort: on a large
                 // board that search is a long one.
-                mended = TakeOffLoop(design, spot, false, false, random, 24) || TakeOffLoop(design, spot, true, false, random, 24) ||
-                         TakeOffLoop(design, Surroundings(design, spot), true, false, random, 48) || PutOnLoop(design, spot, random, 24) ||
-                         TakeOffLoop(design, Surroundings(design, spot), true, true, random, 8) || mended;
+                mended = TakeOffLoop(design, spot, false, false, random, 24, crew) || TakeOffLoop(design, spot, true, false, random, 24, crew) ||
+                         TakeOffLoop(design, Surroundings(design, spot), true, false, random, 48, crew) || PutOnLoop(design, spot, random, 24) ||
+                         TakeOffLoop(design, Surroundings(design, spot), true, true, random, 8, crew) || mended;
             }
             if (mended) continue;
             if (settled.Kind.empty()) return false;
@@ -304,7 +344,7 @@ bool SettleLoop(TDesign& design, int layer, int greenPercent, TRandom& random)
         // random order leaves them.
         const int takes = std::max(1, cells / 400);
         int taken = 0;
-        for (int t = 0; t < takes; ++t) taken += TakeOffLoop(design, loopCells, false, false, random, 24);
+        for (int t = 0; t < takes; ++t) taken += TakeOffLoop(design, loopCells, false, false, random, 24, crew);
         if (taken == 0) return true;
     }
     return false;
