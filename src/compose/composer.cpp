@@ -335,7 +335,7 @@ int TComposer::Thin(int grade)
         design.Kind[static_cast<size_t>(cell)] = kDesignClue;
         return ok;
     };
-    if (grade == kLayerTrial && Design.Rows * Design.Cols >= kNearBoard) return taken + ThinInPairs(clues, goes);
+    if (grade == kLayerTrial && Design.Rows * Design.Cols >= kNearBoard) return ThinInPairs(clues, goes);
     for (size_t from = 0;;) {
         TWork* winner = nullptr;
         const size_t k = Scan(from, clues.size(), goes, winner);
