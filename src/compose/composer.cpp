@@ -48,6 +48,12 @@ int Distance(int a, int b, int cols)
     return std::max(std::abs(a / cols - b / cols), std::abs(a % cols - b % cols));
 }
 
+// A clue cell that Thin may turn green: one with no green neighbour.
+bool ClueCanTurnGreen(const TDesign& design, int cell)
+{
+    return design.Kind[static_cast<size_t>(cell)] == kDesignClue && !design.HasGreenNeighbour(cell);
+}
+
 }  // namespace
 
 TComposer::TComposer(const TGenerateOptions& options, TRandom& random, TDesign& design, TWorkerCrew& crew,
@@ -325,7 +331,7 @@ int TComposer::Thin(int grade)
     auto goes = [&](TWork& work, size_t k) {
         const int cell = clues[k];
         TDesign& design = work.Design;
-        if (Cancelled() || design.Kind[static_cast<size_t>(cell)] != kDesignClue || design.HasGreenNeighbour(cell)) return false;
+        if (Cancelled() || !ClueCanTurnGreen(design, cell)) return false;
         design.Kind[static_cast<size_t>(cell)] = kDesignGreen;
         ReleaseLines(work, cell, {design.Arrow[static_cast<size_t>(cell)]}, true);
         const TPuzzle puzzle = design.ToPuzzle();
@@ -357,12 +363,8 @@ int TComposer::Thin(int grade)
 int TComposer::ThinInPairs(const std::vector<int>& clues, const std::function<bool(TWork&, size_t)>& goes)
 {
     const size_t n = clues.size();
-    auto open = [&](size_t k) {
-        const size_t cell = static_cast<size_t>(clues[k]);
-        return Design.Kind[cell] == kDesignClue && !Design.HasGreenNeighbour(clues[k]);
-    };
     auto next = [&](size_t k) {
-        while (k < n && !open(k)) ++k;
+        while (k < n && !ClueCanTurnGreen(Design, clues[k])) ++k;
         return k;
     };
     int taken = 0;
@@ -373,11 +375,11 @@ int TComposer::ThinInPairs(const std::vector<int>& clues, const std::function<bo
         Workers[1].Design = Design;
         Design.Kind[first] = kDesignClue;
         Workers[0].Design = Design;
-        bool goes2[2] = {false, false};
+        bool passed[2] = {false, false};
         auto test = [&](int task) {
             TWork& work = Workers[static_cast<size_t>(task)];
             work.NewHints = false;
-            goes2[task] = goes(work, task == 0 ? a : b);
+            passed[task] = goes(work, task == 0 ? a : b);
         };
         if (b < n && Crew.Size() > 1) {
             Crew.RunOnAll([&](int worker) {
@@ -385,17 +387,16 @@ int TComposer::ThinInPairs(const std::vector<int>& clues, const std::function<bo
             });
         } else {
             test(0);
-            if (goes2[0] && b < n) test(1);
+            if (passed[0] && b < n) test(1);
         }
-        if (!goes2[0]) {
+        if (!passed[0]) {
             a = next(a + 1);
             continue;
         }
         Design.Kind[first] = kDesignGreen;
         TakeHints(Workers[0]);
         ++taken;
-        if (b == n) break;
-        if (goes2[1]) {
+        if (passed[1]) {
             Design.Kind[static_cast<size_t>(clues[b])] = kDesignGreen;
             TakeHints(Workers[1]);
             ++taken;
@@ -454,7 +455,7 @@ bool TComposer::KeepNeededOnly()
     // the last one taken away was checked on the problem as it ends: the
     // next full pass need not check it again.
     std::vector<uint8_t> settled(Design.Kind.size(), 0);  // found needed since the last full pass
-    std::vector<uint8_t> exact(Design.Kind.size(), 0);    // found needed on the whole board as it is now
+    std::vector<uint8_t> wholeChecked(Design.Kind.size(), 0);  // found needed on the whole board as it is now
     bool full = false;
     for (int pass = 0; pass < 16; ++pass) {
         std::vector<int> taken;
@@ -462,7 +463,7 @@ bool TComposer::KeepNeededOnly()
         Random->Shuffle(clues);
         std::vector<int> looked;
         for (int cell : clues) {
-            if (full ? !exact[static_cast<size_t>(cell)] : !settled[static_cast<size_t>(cell)]) looked.push_back(cell);
+            if (full ? !wholeChecked[static_cast<size_t>(cell)] : !settled[static_cast<size_t>(cell)]) looked.push_back(cell);
         }
         // The full pass goes over the board in bands, and each worker checks
         // a run of neighbouring clues in turn: the steps that took one board
@@ -491,10 +492,10 @@ bool TComposer::KeepNeededOnly()
             if (Cancelled()) return false;
             for (size_t t = from; t < k; ++t) {
                 settled[static_cast<size_t>(looked[t])] = 1;
-                if (full) exact[static_cast<size_t>(looked[t])] = 1;
+                if (full) wholeChecked[static_cast<size_t>(looked[t])] = 1;
             }
             if (k == looked.size()) break;
-            std::fill(exact.begin(), exact.end(), 0);
+            std::fill(wholeChecked.begin(), wholeChecked.end(), 0);
             const int cell = looked[k];
             Design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
             Design.Adopt(winner->Solution);

@@ -148,9 +148,10 @@ struct TOffLoopTry {
     TRandom After{0};
 };
 
-// The ways TakeOffLoop tries in turn, up to the given number; one more
-// marks where it would give up (then false). The design is as it was.
-bool ListOffLoopTries(TDesign& design, std::vector<int> cells, bool clueAllowed, TRandom& random, int tries, std::vector<TOffLoopTry>& list)
+// The ways TakeOffLoop tries in turn, up to the given number, with the
+// random numbers where trying them one by one leaves them when none works.
+// The design is as it was.
+void ListOffLoopTries(TDesign& design, std::vector<int> cells, bool clueAllowed, TRandom& random, int tries, std::vector<TOffLoopTry>& list)
 {
     static const int kPartners[][2] = {{0, 3}, {3, 0}, {0, -3}, {-3, 0}, {1, 2}, {2, 1}, {-1, 2}, {2, -1},
                                        {1, -2}, {-2, 1}, {-1, -2}, {-2, -1}, {0, 1}, {1, 0}, {0, -1}, {-1, 0}};
@@ -181,11 +182,11 @@ bool ListOffLoopTries(TDesign& design, std::vector<int> cells, bool clueAllowed,
             design.Kind[static_cast<size_t>(cell)] = kDesignLoop;
             design.Kind[static_cast<size_t>(partner)] = partnerWas;
             if (!fits) continue;
+            // One by one gives up at the first way past the number of tries.
+            if (static_cast<int>(list.size()) == tries) return;
             list.push_back(TOffLoopTry{cell, partner, kind, partnerKind, random});
-            if (static_cast<int>(list.size()) > tries) return true;
         }
     }
-    return false;
 }
 
 // Takes one of the cells off the loop and routes the loop around it. A loop
@@ -202,8 +203,8 @@ bool TakeOffLoop(TDesign& design, const std::vector<int>& cells, bool clueAllowe
                  TWorkerCrew& crew)
 {
     std::vector<TOffLoopTry> list;
-    const bool givesUp = ListOffLoopTries(design, cells, clueAllowed, random, tries, list);
-    const size_t n = givesUp ? list.size() - 1 : list.size();
+    ListOffLoopTries(design, cells, clueAllowed, random, tries, list);
+    const size_t n = list.size();
     if (n == 0) return false;
     std::vector<TDesign> copies(static_cast<size_t>(crew.Size()), design);
     std::vector<TSolveResult> found(copies.size());
@@ -221,10 +222,7 @@ bool TakeOffLoop(TDesign& design, const std::vector<int>& cells, bool clueAllowe
         copy.Kind[static_cast<size_t>(way.Partner)] = partnerWas;
         return result.Count == 1;
     }, winner);
-    if (k == n) {
-        if (givesUp) random = list.back().After;
-        return false;
-    }
+    if (k == n) return false;
     random = list[k].After;
     design.Kind[static_cast<size_t>(list[k].Cell)] = list[k].Kind;
     design.Kind[static_cast<size_t>(list[k].Partner)] = list[k].PartnerKind;
