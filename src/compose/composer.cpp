@@ -40,6 +40,8 @@ constexpr int kNearBoard = 400;
 constexpr uint64_t kRivalNodes = 200;
 // How far from a clue taken away the others are looked at again.
 constexpr int kRecheckRadius = 4;
+// Boards under this many cells thin at grade 3 by the deep layer alone.
+constexpr int kDeepAloneBelow = 200;
 // Clues a worker checks in a run in the full pass.
 constexpr size_t kRun = 8;
 
@@ -611,21 +613,32 @@ bool TComposer::NeedsGrade(TWork& work, const TPuzzle& puzzle, int cell, const T
 // A change after which the board is still settled at the grade but not
 // by the layers below it: a clue gone (its cell a plain one, the solution
 // the one found), or a clue turned to another arrow.
+//
+// A clue turned tells all that a clue counting nothing tells, and more: so
+// where the lower layers settle the board with a clue there that counts
+// nothing, they settle it with the clue turned any way, and none of its
+// turns needs the grade. Most clues are like that, and one check of the
+// clue spares the checks of its three turns.
 bool TComposer::Harden()
 {
     std::vector<int> clues = Design.CellsOf(kDesignClue);
     Random->Shuffle(clues);
     const TPuzzle puzzle = Design.ToPuzzle();
     std::vector<TChange> changes;
+    // The changes of the clue at clues[i] are changes[first[i]] up to
+    // changes[first[i + 1]], its removal first.
+    std::vector<size_t> first;
     for (int cell : clues) {
+        first.push_back(changes.size());
         changes.push_back(TChange{cell, 0});
         const char arrow = Design.Arrow[static_cast<size_t>(cell)];
         for (char other : kDesignArrows) {
             if (other != arrow && Design.CountGreens(cell, other) <= Options.MaxNumber) changes.push_back(TChange{cell, other});
         }
     }
+    first.push_back(changes.size());
+    const int grade = Options.Grade;
     auto needsGrade = [&](TWork& work, size_t k) {
-        if (Cancelled()) return false;
         const TChange change = changes[k];
         const char was = work.Design.Arrow[static_cast<size_t>(change.Cell)];
         ReleaseLines(work, change.Cell, {was, change.Arrow}, false);
@@ -642,10 +655,26 @@ bool TComposer::Harden()
         arrow = was;
         return ok;
     };
+    auto turnsSettleBelow = [&](TWork& work, int cell) {
+        TPuzzle blank = puzzle;
+        blank.Cells[static_cast<size_t>(cell)].Arrow = '?';
+        blank.Cells[static_cast<size_t>(cell)].Number = 0;
+        return Settle(work, blank, grade - 1) == TSettle::Settled;
+    };
+    auto hardens = [&](TWork& work, size_t i) {
+        for (size_t k = first[i]; k < first[i + 1]; ++k) {
+            if (Cancelled()) return false;
+            if (k == first[i] + 1 && turnsSettleBelow(work, clues[i])) return false;
+            if (needsGrade(work, k)) {
+                work.Found = k;
+                return true;
+            }
+        }
+        return false;
+    };
     TWork* winner = nullptr;
-    const size_t k = Scan(0, changes.size(), needsGrade, winner);
-    if (Cancelled() || k == changes.size()) return false;
-    const TChange change = changes[k];
+    if (Cancelled() || Scan(0, clues.size(), hardens, winner) == clues.size()) return false;
+    const TChange change = changes[winner->Found];
     if (change.Arrow == 0) {
         Design.Kind[static_cast<size_t>(change.Cell)] = kDesignLoop;
         Design.Adopt(winner->Solution);
@@ -654,6 +683,14 @@ bool TComposer::Harden()
     }
     TakeHints(*winner);
     return true;
+}
+
+// On small boards the deep layer's checks cost little more than the
+// one-step trials' (the board is soon settled either way): at grade 3,
+// thinning by the trials first costs more than it spares the deep layer.
+bool TComposer::DeepAlone() const
+{
+    return Options.Grade == kLayerDeep && Design.Rows * Design.Cols < kDeepAloneBelow;
 }
 
 // The grade as the grader finds it, reasoning from scratch. Hints only
@@ -685,7 +722,9 @@ bool TComposer::ComposeOrder(int order, const TRandom& prepared)
     const int grade = Options.Grade;
     for (int round = 0; round < kRounds && !Cancelled(); ++round) {
         // The cheaper layers take most away first.
-        for (int below = grade == kLayerSearch ? kLayerTrial : grade - 1; below >= kLayerLocal && below < grade; ++below) Thin(below);
+        if (!DeepAlone()) {
+            for (int below = grade == kLayerSearch ? kLayerTrial : grade - 1; below >= kLayerLocal && below < grade; ++below) Thin(below);
+        }
         Thin(grade);
         // Where the lower layers still settle the board, a change of
         // another kind may leave them short.

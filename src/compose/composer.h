@@ -59,8 +59,10 @@ private:
         int Checks = 0;
         // The steps of its last check of a clue on the whole board, tried
         // first in the next one of a run (see KeepNeededOnly), and the list
-        // of both with the common hints; the candidate that passed there.
+        // of both with the common hints.
         std::vector<TSearchState::TStep> Recent, Mixed;
+        // Which of the candidates a test stood for passed: the clue of a run
+        // in KeepNeededOnly, the change of a clue in Harden.
         size_t Found = 0;
     };
     // A change that Harden tries: a clue taken away (Arrow 0) or turned.
@@ -105,6 +107,7 @@ private:
     void SortInBands(std::vector<int>& cells) const;
     bool BreaksNear(TWork& work, const TPuzzle& puzzle, int cell) const;
     TSettle SettleWider(TWork& work, const TPuzzle& puzzle, int cell, int layer) const;
+    bool DeepAlone() const;
     int Thin(int grade);
     int ThinInPairs(const std::vector<int>& clues, const std::function<bool(TWork&, size_t)>& goes);
     bool KeepNeededOnly();

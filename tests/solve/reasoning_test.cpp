@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "kept_problems.h"
+#include "model/arrow.h"
 #include "solve/reasoning.h"
 
 // Benchmark problems, and each of them with one clue taken away (boards
@@ -48,4 +49,49 @@ TEST(Reasoning, AskingOnlyWhetherABoardSettlesChangesNoOutcome)
     // Both kinds of board were there.
     EXPECT_GT(settled, 5);
     EXPECT_GT(boards - settled, 50);
+}
+
+// The composer spares itself the checks of a clue's turns wherever the
+// board settles with a clue there that counts nothing: a count only adds
+// to what the reasoning knows. So a board that settles with the blank clue
+// must settle at the same layer, on the same solution, with the clue
+// counting in any direction what that solution holds there.
+TEST(Reasoning, AClueThatCountsNothingSettlesNoMoreThanAnyCount)
+{
+    static const char kArrows[] = {'l', 'r', 'u', 'd'};
+    int settledBlank = 0, turned = 0;
+    for (const char* name : {"p_10x10_01.txt", "p_10x10_07.txt", "p_17x17_05.txt"}) {
+        SCOPED_TRACE(name);
+        const TPuzzle problem = ReadKeptPuzzle(KeptProblemFolder() + "/" + name);
+        for (size_t cell = 0; cell < problem.Cells.size(); ++cell) {
+            if (!problem.Cells[cell].Clue) continue;
+            TPuzzle blank = problem;
+            blank.Cells[cell].Arrow = '?';
+            blank.Cells[cell].Number = 0;
+            for (int layer : {kLayerLocal, kLayerTrial, kLayerDeep}) {
+                TReasoner reasoner(blank);
+                if (reasoner.Run(layer) != TSettle::Settled) continue;
+                ++settledBlank;
+                const TSolution solution = reasoner.Solution();
+                const int i = static_cast<int>(cell) / problem.Cols, j = static_cast<int>(cell) % problem.Cols;
+                for (char arrow : kArrows) {
+                    SCOPED_TRACE(testing::Message() << "clue cell " << cell << " turned " << arrow << ", layer " << layer);
+                    int greens = 0;
+                    ForEachCellInSight(problem.Rows, problem.Cols, i, j, arrow, [&](int y, int x) {
+                        greens += solution.IsGreen(y + 1, x + 1);
+                        return true;
+                    });
+                    TPuzzle counted = problem;
+                    counted.Cells[cell].Arrow = arrow;
+                    counted.Cells[cell].Number = static_cast<uint8_t>(greens);
+                    TReasoner check(counted);
+                    ASSERT_EQ(check.Run(layer), TSettle::Settled);
+                    EXPECT_EQ(check.Solution(), solution);
+                    ++turned;
+                }
+            }
+        }
+    }
+    EXPECT_GT(settledBlank, 20);
+    EXPECT_GT(turned, 80);
 }
