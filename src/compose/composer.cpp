@@ -592,7 +592,8 @@ TSettle TComposer::SettleWider(TWork& work, const TPuzzle& puzzle, int cell, int
 
 // Whether a changed board (the cell's clue gone or turned) needs the grade:
 // its lower layers leave it open and the grade's own reasoning settles it
-// (the work then holds its solution). Where the board around the cell,
+// (the work then holds its solution; where the lower layers settle it,
+// it holds theirs and BelowSettled is set). Where the board around the cell,
 // given the design further away, stays open at the grade, so does the
 // whole board: most changes fail there at little cost. The grade's
 // reasoning goes on from where the lower layers stopped rather than
@@ -601,7 +602,12 @@ bool TComposer::NeedsGrade(TWork& work, const TPuzzle& puzzle, int cell, const T
 {
     const int grade = Options.Grade;
     if (grade <= kLayerDeep && SettleAround(work, puzzle, cell, grade) == TSettle::Open) return false;
-    if (Settle(work, puzzle, grade - 1) != TSettle::Open) return false;
+    const TSettle below = Settle(work, puzzle, grade - 1);
+    if (below == TSettle::Settled) {
+        work.BelowSettled = true;
+        TakeSettled(work);
+    }
+    if (below != TSettle::Open) return false;
     if (grade <= kLayerDeep) {
         if (work.Reasoner.Run(grade, HintList()) != TSettle::Settled) return false;
         TakeSettled(work);
@@ -614,6 +620,10 @@ bool TComposer::NeedsGrade(TWork& work, const TPuzzle& puzzle, int cell, const T
 // by the layers below it: a clue gone (its cell a plain one, the solution
 // the one found), or a clue turned to another arrow.
 //
+// A clue whose cell left plain still leaves the lower layers settling the
+// board goes on the way: with fewer clues they fall short more often, and
+// the clues after it are tried without it.
+//
 // A clue turned tells all that a clue counting nothing tells, and more: so
 // where the lower layers settle the board with a clue there that counts
 // nothing, they settle it with the clue turned any way, and none of its
@@ -623,7 +633,7 @@ bool TComposer::Harden()
 {
     std::vector<int> clues = Design.CellsOf(kDesignClue);
     Random->Shuffle(clues);
-    const TPuzzle puzzle = Design.ToPuzzle();
+    TPuzzle puzzle = Design.ToPuzzle();
     std::vector<TChange> changes;
     // The changes of the clue at clues[i] are changes[first[i]] up to
     // changes[first[i + 1]], its removal first.
@@ -639,6 +649,7 @@ bool TComposer::Harden()
     first.push_back(changes.size());
     const int grade = Options.Grade;
     auto needsGrade = [&](TWork& work, size_t k) {
+        work.BelowSettled = false;
         const TChange change = changes[k];
         const char was = work.Design.Arrow[static_cast<size_t>(change.Cell)];
         ReleaseLines(work, change.Cell, {was, change.Arrow}, false);
@@ -647,12 +658,15 @@ bool TComposer::Harden()
             without.Cells[static_cast<size_t>(change.Cell)] = TPuzzleCell{};
             return NeedsGrade(work, without, change.Cell, nullptr);
         }
+        if (work.Design.CountGreens(change.Cell, change.Arrow) > Options.MaxNumber) return false;
         char& arrow = work.Design.Arrow[static_cast<size_t>(change.Cell)];
         arrow = change.Arrow;
         const TPuzzle turned = work.Design.ToPuzzle();
         const TSolution intended = work.Design.ToSolution();
         const bool ok = NeedsGrade(work, turned, change.Cell, &intended);
         arrow = was;
+        // Only a clue gone leaves the lower layers less to go on.
+        work.BelowSettled = false;
         return ok;
     };
     auto turnsSettleBelow = [&](TWork& work, int cell) {
@@ -665,24 +679,30 @@ bool TComposer::Harden()
         for (size_t k = first[i]; k < first[i + 1]; ++k) {
             if (Cancelled()) return false;
             if (k == first[i] + 1 && turnsSettleBelow(work, clues[i])) return false;
-            if (needsGrade(work, k)) {
+            if (needsGrade(work, k) || work.BelowSettled) {
                 work.Found = k;
                 return true;
             }
         }
         return false;
     };
-    TWork* winner = nullptr;
-    if (Cancelled() || Scan(0, clues.size(), hardens, winner) == clues.size()) return false;
-    const TChange change = changes[winner->Found];
-    if (change.Arrow == 0) {
-        Design.Kind[static_cast<size_t>(change.Cell)] = kDesignLoop;
-        Design.Adopt(winner->Solution);
-    } else {
-        Design.Arrow[static_cast<size_t>(change.Cell)] = change.Arrow;
+    for (size_t from = 0;;) {
+        TWork* winner = nullptr;
+        const size_t i = Scan(from, clues.size(), hardens, winner);
+        if (Cancelled() || i == clues.size()) return false;
+        const TChange change = changes[winner->Found];
+        const bool neutral = winner->BelowSettled;
+        if (change.Arrow == 0) {
+            Design.Kind[static_cast<size_t>(change.Cell)] = kDesignLoop;
+            Design.Adopt(winner->Solution);
+        } else {
+            Design.Arrow[static_cast<size_t>(change.Cell)] = change.Arrow;
+        }
+        TakeHints(*winner);
+        if (!neutral) return true;
+        puzzle = Design.ToPuzzle();
+        from = i + 1;
     }
-    TakeHints(*winner);
-    return true;
 }
 
 // On small boards the deep layer's checks cost little more than the

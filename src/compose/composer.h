@@ -64,6 +64,8 @@ private:
         // Which of the candidates a test stood for passed: the clue of a run
         // in KeepNeededOnly, the change of a clue in Harden.
         size_t Found = 0;
+        // Whether NeedsGrade found the board settled below the grade.
+        bool BelowSettled = false;
     };
     // A change that Harden tries: a clue taken away (Arrow 0) or turned.
     struct TChange {

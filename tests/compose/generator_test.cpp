@@ -192,7 +192,7 @@ TEST(Generator, LoopsTriedAtOnceGiveTheProblemOfOneAfterAnother)
 {
     TGenerateOptions options;
     options.Grade = 3;
-    options.Seed = 7;  // the fourth loop is the first that makes a problem
+    options.Seed = 7;  // several loops give up before one makes a problem
     options.Workers = 1;
     const TGenerateResult alone = GeneratePuzzle(options);
     ASSERT_TRUE(alone.Ok);
