@@ -658,6 +658,7 @@ bool TComposer::Harden()
             without.Cells[static_cast<size_t>(change.Cell)] = TPuzzleCell{};
             return NeedsGrade(work, without, change.Cell, nullptr);
         }
+        // A clue gone on the way may have moved the greens a turn counts.
         if (work.Design.CountGreens(change.Cell, change.Arrow) > Options.MaxNumber) return false;
         char& arrow = work.Design.Arrow[static_cast<size_t>(change.Cell)];
         arrow = change.Arrow;
