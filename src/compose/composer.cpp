@@ -593,20 +593,17 @@ TSettle TComposer::SettleWider(TWork& work, const TPuzzle& puzzle, int cell, int
 // Whether a changed board (the cell's clue gone or turned) needs the grade:
 // its lower layers leave it open and the grade's own reasoning settles it
 // (the work then holds its solution; where the lower layers settle it,
-// it holds theirs and BelowSettled is set). Where the board around the cell,
-// given the design further away, stays open at the grade, so does the
-// whole board: most changes fail there at little cost. The grade's
-// reasoning goes on from where the lower layers stopped rather than
-// starting over.
+// BelowSettled is set and the reasoner holds what they found). Where the
+// board around the cell, given the design further away, stays open at the
+// grade, so does the whole board: most changes fail there at little cost.
+// The grade's reasoning goes on from where the lower layers stopped rather
+// than starting over.
 bool TComposer::NeedsGrade(TWork& work, const TPuzzle& puzzle, int cell, const TSolution* intended) const
 {
     const int grade = Options.Grade;
     if (grade <= kLayerDeep && SettleAround(work, puzzle, cell, grade) == TSettle::Open) return false;
     const TSettle below = Settle(work, puzzle, grade - 1);
-    if (below == TSettle::Settled) {
-        work.BelowSettled = true;
-        TakeSettled(work);
-    }
+    work.BelowSettled = below == TSettle::Settled;
     if (below != TSettle::Open) return false;
     if (grade <= kLayerDeep) {
         if (work.Reasoner.Run(grade, HintList()) != TSettle::Settled) return false;
@@ -656,7 +653,10 @@ bool TComposer::Harden()
         if (change.Arrow == 0) {
             TPuzzle without = puzzle;
             without.Cells[static_cast<size_t>(change.Cell)] = TPuzzleCell{};
-            return NeedsGrade(work, without, change.Cell, nullptr);
+            const bool ok = NeedsGrade(work, without, change.Cell, nullptr);
+            // The clue goes on the way with the solution found.
+            if (work.BelowSettled) TakeSettled(work);
+            return ok;
         }
         // A clue gone on the way may have moved the greens a turn counts.
         if (work.Design.CountGreens(change.Cell, change.Arrow) > Options.MaxNumber) return false;
