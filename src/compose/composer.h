@@ -66,6 +66,11 @@ private:
         size_t Found = 0;
         // Whether NeedsGrade found the board settled below the grade.
         bool BelowSettled = false;
+        // What the lower layers and the grade's reasoning found on the board
+        // with a blank clue where Harden's clue is, and whether the latter
+        // settled it (see BlankSettlesBelow).
+        TReasoner::TKnown BlankBelow, BlankKnown;
+        bool BlankSettled = false;
     };
     // A change that Harden tries: a clue taken away (Arrow 0) or turned.
     struct TChange {
@@ -119,6 +124,8 @@ private:
     bool RivalsNear(TWork& work, const TPuzzle& puzzle, int cell, const TSolution* intended) const;
     bool Accepted(TWork& work, const TPuzzle& puzzle, int grade, int cell, const TSolution* intended) const;
     bool NeedsGrade(TWork& work, const TPuzzle& puzzle, int cell, const TSolution* intended) const;
+    bool BlankSettlesBelow(TWork& work, const TPuzzle& puzzle, int cell) const;
+    bool TurnMayNeedGrade(TWork& work, int cell, char arrow) const;
     bool Harden();
     bool GradeHolds();
 };

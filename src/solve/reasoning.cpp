@@ -47,6 +47,30 @@ bool TReasoner::AssumeSegment(int row, int col, bool down, bool on)
     return false;
 }
 
+void TReasoner::TakeKnown(TKnown& known) const
+{
+    known.Cell = State.Cell;
+    known.Edge = State.Edge;
+}
+
+bool TReasoner::AssumeKnown(const TKnown& known)
+{
+    if (known.Cell.size() != State.Cell.size() || known.Edge.size() != State.Edge.size()) return false;
+    for (size_t p = 0; p < known.Cell.size(); ++p) {
+        if (known.Cell[p] != kCellUnknown && !State.SetCell(static_cast<int>(p), known.Cell[p])) {
+            State.ClearQueues();
+            return false;
+        }
+    }
+    for (size_t e = 0; e < known.Edge.size(); ++e) {
+        if (known.Edge[e] != kEdgeUnknown && !State.SetEdge(static_cast<int>(e), known.Edge[e])) {
+            State.ClearQueues();
+            return false;
+        }
+    }
+    return true;
+}
+
 int TReasoner::Local()
 {
     const size_t mark = State.TrailSize();

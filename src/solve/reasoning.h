@@ -69,6 +69,16 @@ public:
     // keeps it.
     bool OutcomeOnly = false;
 
+    // The cells and segments decided so far. Taken as given on a problem
+    // that tells at least as much (the same clues and one more count, say),
+    // they spare its reasoning what this one has already found there.
+    struct TKnown {
+        std::vector<uint8_t> Cell, Edge;
+    };
+    void TakeKnown(TKnown& known) const;
+    // False when the facts contradict what is known.
+    bool AssumeKnown(const TKnown& known);
+
     // Lists the decisions of layers 2 and 3 from now on, as hints for
     // another run.
     void KeepSteps() { State.Steps = &Steps; }

@@ -95,3 +95,62 @@ TEST(Reasoning, AClueThatCountsNothingSettlesNoMoreThanAnyCount)
     EXPECT_GT(settledBlank, 20);
     EXPECT_GT(turned, 80);
 }
+
+// The composer also takes what the reasoning found on the board with the
+// blank clue as given on the board where it counts, and rules a count out
+// at once where the blank board already decided every cell it counts. So
+// starting from those facts must end as starting afresh does, and a count
+// over a line the blank board knows must end as the blank board did. (The
+// facts themselves may differ a little: a local rule that weighs a cell
+// against the whole loop looks at it again only when the cell changes.)
+TEST(Reasoning, ACountKeepsWhatTheBlankClueFoundAndAddsNothingOverALineAlreadyKnown)
+{
+    static const char kArrows[] = {'l', 'r', 'u', 'd'};
+    int counted = 0, lineKnown = 0, open = 0;
+    for (const char* name : {"p_10x10_01.txt", "p_10x10_07.txt", "p_17x17_05.txt"}) {
+        SCOPED_TRACE(name);
+        const TPuzzle problem = ReadKeptPuzzle(KeptProblemFolder() + "/" + name);
+        TReasoner whole(problem);
+        ASSERT_EQ(whole.Run(kLayerDeep), TSettle::Settled);
+        const TSolution solution = whole.Solution();
+        for (size_t cell = 0; cell < problem.Cells.size(); ++cell) {
+            if (!problem.Cells[cell].Clue) continue;
+            TPuzzle blank = problem;
+            blank.Cells[cell].Arrow = '?';
+            blank.Cells[cell].Number = 0;
+            const int i = static_cast<int>(cell) / problem.Cols, j = static_cast<int>(cell) % problem.Cols;
+            for (int layer : {kLayerLocal, kLayerTrial, kLayerDeep}) {
+                TReasoner first(blank);
+                const TSettle blankOutcome = first.Run(layer);
+                TReasoner::TKnown known;
+                first.TakeKnown(known);
+                for (char arrow : kArrows) {
+                    SCOPED_TRACE(testing::Message() << "clue cell " << cell << " counting " << arrow << ", layer " << layer);
+                    int greens = 0;
+                    bool allKnown = true;
+                    ForEachCellInSight(problem.Rows, problem.Cols, i, j, arrow, [&](int y, int x) {
+                        greens += solution.IsGreen(y + 1, x + 1);
+                        allKnown = allKnown && known.Cell[static_cast<size_t>(first.State.CellIndex(y, x))] != kCellUnknown;
+                        return true;
+                    });
+                    TPuzzle turned = problem;
+                    turned.Cells[cell].Arrow = arrow;
+                    turned.Cells[cell].Number = static_cast<uint8_t>(greens);
+                    TReasoner afresh(turned);
+                    const TSettle outcome = afresh.Run(layer);
+                    TReasoner given(turned);
+                    ASSERT_TRUE(given.AssumeKnown(known));
+                    EXPECT_EQ(given.Run(layer), outcome);
+                    ++counted;
+                    open += outcome == TSettle::Open;
+                    if (!allKnown) continue;
+                    ++lineKnown;
+                    EXPECT_EQ(outcome, blankOutcome);
+                }
+            }
+        }
+    }
+    EXPECT_GT(counted, 400);
+    EXPECT_GT(lineKnown, 100);
+    EXPECT_GT(open, 100);
+}
