@@ -150,11 +150,8 @@ void TSearchState::ClearQueues()
     StretchQueue.clear();
 }
 
-bool TSearchState::SetCell(int p, uint8_t state)
+bool TSearchState::AssignCell(int p, uint8_t state)
 {
-    const uint8_t current = Cell[p];
-    if (current == state) return true;
-    if (current != kCellUnknown) return false;
     // Once the loop is closed it holds every loop cell there will be.
     if (state == kCellLoop && Closed) return false;
     Cell[p] = state;
@@ -181,11 +178,8 @@ bool TSearchState::SetCell(int p, uint8_t state)
     return true;
 }
 
-bool TSearchState::SetEdge(int e, uint8_t state)
+bool TSearchState::AssignEdge(int e, uint8_t state)
 {
-    const uint8_t current = Edge[e];
-    if (current == state) return true;
-    if (current != kEdgeUnknown) return false;
     Edge[e] = state;
     Trail.push_back({kTrailEdge, e, 0, 0});
     const int a = EdgeEndA(e), b = EdgeEndB(e);
@@ -348,7 +342,7 @@ bool TSearchState::PropagateLocal()
             const int p = CellQueue.back();
             CellQueue.pop_back();
             CellQueued[p] = 0;
-            if (!CheckCell(p)) {
+            if (!CellComplete(p) && !CheckCell(p)) {
                 ClearQueues();
                 return false;
             }

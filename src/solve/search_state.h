@@ -94,8 +94,20 @@ public:
 
     // Assignments; false on a contradiction. Queue the consequences, which
     // Propagate works off.
-    bool SetCell(int p, uint8_t state);
-    bool SetEdge(int e, uint8_t state);
+    // Most calls find the value already there: they return at once,
+    // without the call (the trials make many millions of them).
+    bool SetCell(int p, uint8_t state)
+    {
+        const uint8_t current = Cell[p];
+        if (current == state) return true;
+        return current == kCellUnknown && AssignCell(p, state);
+    }
+    bool SetEdge(int e, uint8_t state)
+    {
+        const uint8_t current = Edge[e];
+        if (current == state) return true;
+        return current == kEdgeUnknown && AssignEdge(e, state);
+    }
     // Works off the queues to a fixpoint, then checks that the one loop can
     // still pass through every loop cell (see CheckConnectivity). False on a contradiction; the queues are
     // empty afterwards in either case.
@@ -190,7 +202,17 @@ private:
     void BuildStretches(const TPuzzle& puzzle);
     void QueueCell(int p);
     void QueueStretch(int s);
+    bool AssignCell(int p, uint8_t state);
+    bool AssignEdge(int e, uint8_t state);
     bool CheckCell(int p);
+    // A cell whose value and segments are all known and fit: CheckCell
+    // would find nothing to do there. Most cells the queue holds are such.
+    bool CellComplete(int p) const
+    {
+        const uint8_t state = Cell[p];
+        return state == kCellBlocked ||
+               (OpenCount[p] == 0 && ((state == kCellLoop && OnCount[p] == 2) || (state == kCellGreen && OnCount[p] == 0)));
+    }
     bool CheckStretch(int s);
     bool JoinFragments(int p, int q);
     bool CloseLoop();
