@@ -42,6 +42,9 @@ constexpr uint64_t kRivalNodes = 200;
 constexpr int kRecheckRadius = 4;
 // Boards under this many cells thin at grade 3 by the deep layer alone.
 constexpr int kDeepAloneBelow = 200;
+// Trial steps per thousand cells below which small boards at grade 3 are
+// not hardened (see WorthHardening).
+constexpr int kHardenStepsPerThousandCells = 140;
 // Clues a worker checks in a run in the full pass.
 constexpr size_t kRun = 8;
 
@@ -598,6 +601,16 @@ bool TComposer::DeepAlone() const
     return Options.Grade == kLayerDeep && Design.Rows * Design.Cols < kDeepAloneBelow;
 }
 
+// Whether hardening is worth its cost, given the trial steps that settled
+// the board from scratch: boards the trials settle in few steps seldom
+// harden, as one change rarely leaves them short. Only small boards at
+// grade 3 give hardening up: there most orders end in a hardening that
+// finds nothing, and another order costs less.
+bool TComposer::WorthHardening(size_t steps) const
+{
+    return !DeepAlone() || steps * 1000 >= static_cast<size_t>(kHardenStepsPerThousandCells * Design.Rows * Design.Cols);
+}
+
 // The grade as the grader finds it, reasoning from scratch. Hints only
 // speed a check up, as a rule; but a deep trial replayed before its turn
 // can decide what the grader's own order leaves open.
@@ -633,7 +646,10 @@ bool TComposer::ComposeOrder(int order, const TRandom& prepared)
         Thin(grade);
         // Where the lower layers still settle the board, a change of
         // another kind may leave them short.
-        if (grade > kLayerLocal && Settle(Workers[0], Design.ToPuzzle(), grade - 1) == TSettle::Settled && !Harden()) return false;
+        if (grade > kLayerLocal && Settle(Workers[0], Design.ToPuzzle(), grade - 1, DeepAlone() ? nullptr : HintList()) == TSettle::Settled &&
+            !(WorthHardening(Workers[0].Reasoner.Steps.size()) && Harden())) {
+            return false;
+        }
         if (!KeepNeededOnly()) return false;
         if (grade == kLayerLocal || Settle(Workers[0], Design.ToPuzzle(), grade - 1) != TSettle::Settled) return GradeHolds();
     }

@@ -126,6 +126,7 @@ private:
     bool NeedsGrade(TWork& work, const TPuzzle& puzzle, int cell, const TSolution* intended) const;
     bool BlankSettlesBelow(TWork& work, const TPuzzle& puzzle, int cell) const;
     bool TurnMayNeedGrade(TWork& work, int cell, char arrow) const;
+    bool WorthHardening(size_t steps) const;
     bool Harden();
     bool GradeHolds();
 };
