@@ -195,7 +195,7 @@ bool TSearchState::AssignEdge(int e, uint8_t state)
     return JoinFragments(a, b);
 }
 
-void TSearchState::SetFragmentEnd(int p, int other, int length)
+inline void TSearchState::SetFragmentEnd(int p, int other, int length)
 {
     Trail.push_back({kTrailFragment, p, OtherEnd[p], FragmentLength[p]});
     OtherEnd[p] = other;
