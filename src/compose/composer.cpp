@@ -44,7 +44,7 @@ constexpr int kRecheckRadius = 4;
 constexpr int kDeepAloneBelow = 200;
 // Trial steps per thousand cells below which small boards at grade 3 are
 // not hardened (see WorthHardening).
-constexpr int kHardenStepsPerThousandCells = 140;
+constexpr int kHardenStepsPerThousandCells = 180;
 // Clues a worker checks in a run in the full pass.
 constexpr size_t kRun = 8;
 
