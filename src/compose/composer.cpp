@@ -646,9 +646,10 @@ bool TComposer::ComposeOrder(int order, const TRandom& prepared)
         Thin(grade);
         // Where the lower layers still settle the board, a change of
         // another kind may leave them short.
-        if (grade > kLayerLocal && Settle(Workers[0], Design.ToPuzzle(), grade - 1, DeepAlone() ? nullptr : HintList()) == TSettle::Settled &&
-            !(WorthHardening(Workers[0].Reasoner.Steps.size()) && Harden())) {
-            return false;
+        // Small boards reason from scratch here: WorthHardening counts the
+        // steps the trials take on their own.
+        if (grade > kLayerLocal && Settle(Workers[0], Design.ToPuzzle(), grade - 1, DeepAlone() ? nullptr : HintList()) == TSettle::Settled) {
+            if (!WorthHardening(Workers[0].Reasoner.Steps.size()) || !Harden()) return false;
         }
         if (!KeepNeededOnly()) return false;
         if (grade == kLayerLocal || Settle(Workers[0], Design.ToPuzzle(), grade - 1) != TSettle::Settled) return GradeHolds();

@@ -66,11 +66,11 @@ bool TComposer::TurnMayNeedGrade(TWork& work, int cell, char arrow) const
         });
         if (lineKnown) return false;
     }
-    char& was = design.Arrow[static_cast<size_t>(cell)];
-    const char kept = was;
-    was = arrow;
+    char& slot = design.Arrow[static_cast<size_t>(cell)];
+    const char was = slot;
+    slot = arrow;
     const TPuzzle turned = design.ToPuzzle();
-    was = kept;
+    slot = was;
     const int grade = Options.Grade;
     if (!work.BlankSettled) {
         ++work.Checks;
@@ -123,7 +123,7 @@ bool TComposer::Harden()
         const TChange change = changes[k];
         const char was = work.Design.Arrow[static_cast<size_t>(change.Cell)];
         if (change.Arrow == 0) {
-            ReleaseLines(work, change.Cell, {was, change.Arrow}, false);
+            ReleaseLines(work, change.Cell, {was}, false);
             TPuzzle without = puzzle;
             without.Cells[static_cast<size_t>(change.Cell)] = TPuzzleCell{};
             const bool ok = NeedsGrade(work, without, change.Cell, nullptr);
