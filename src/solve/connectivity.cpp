@@ -37,6 +37,13 @@ bool TSearchState::MakeSubtreeGreen(int c, bool& changed)
 bool TSearchState::CheckConnectivity(bool& changed)
 {
     changed = false;
+    // A deep trial from a state found two-connected: most trials take away
+    // too little to cut the graph, and that is told around what they took.
+    if (TrialBase != kNoMark && HoldsTwoConnected()) return true;
+    // Only a test outside the deep trials stands for the state they start
+    // from.
+    const bool outside = !InDeepTrial();
+    if (outside) TwoConnectedAt = kNoMark;
     if (Closed || LoopCells == 0) return true;
     auto inner = [&](int p) { return Cell[p] == kCellLoop && OnCount[p] == 2; };
     int start = -1;
@@ -141,6 +148,8 @@ bool TSearchState::CheckConnectivity(bool& changed)
         if (Parent[c] == start) rootPartsWithLoop += LoopsBelow[c] > 0;
     }
     if (rootPartsWithLoop > 1) return false;
+    // No cut cell but the start, and that with one part: two-connected.
+    if (outside && Separated.size() == 1 && !changed) TwoConnectedAt = Trail.size();
     for (int c : Separated) {
         const bool atRoot = Parent[c] == start;
         if (LoopsBelow[c] > 0) {

@@ -38,8 +38,12 @@ bool TSearchState::DeepTrialFails(int p, uint8_t value)
     // tried, or around what the trial changed.
     if (DeepAroundCell) TrialCell = p;
     else ProbeRadius = 1;
+    // On small boards the walk of the whole board costs no more than the
+    // look around the trial.
+    TrialBase = LocalCuts && mark == TwoConnectedAt && Rows * Cols >= kTwoConnectedFrom ? mark : kNoMark;
     if (ok) ok = Propagate(mark);
     else ClearQueues();
+    TrialBase = kNoMark;
     TrialCell = -1;
     ProbeRadius = kProbeRadius;
     if (ok) {

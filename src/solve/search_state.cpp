@@ -32,6 +32,7 @@ void TSearchState::Reset(const TPuzzle& puzzle)
     ProbeRadius = kProbeRadius;
     TrialCell = -1;
     ConsistentClues = true;
+    TwoConnectedAt = TrialBase = kNoMark;
     const size_t cells = static_cast<size_t>(Rows + 2) * Width;
     Cell.assign(cells, kCellBlocked);
     Edge.assign(2 * cells, kEdgeOff);
@@ -409,6 +410,7 @@ bool TSearchState::CheckColours(bool& changed)
 
 void TSearchState::Undo(size_t mark)
 {
+    if (mark < TwoConnectedAt) TwoConnectedAt = kNoMark;
     while (Trail.size() > mark) {
         const TTrailEntry entry = Trail.back();
         Trail.pop_back();

@@ -55,6 +55,11 @@ public:
     // leaves it off, since the skipped trials also rate its choices.
     bool SkipImplied = false;
     bool CutChecks = true;          // whether Propagate runs the connectivity test
+    // Whether a deep trial from a state found two-connected may tell from
+    // around what it took away that the connectivity test passes (see
+    // HoldsTwoConnected); off, every test walks the whole board. Either way
+    // the outcome is the same. Reset keeps it.
+    bool LocalCuts = true;
     // Whether a deep trial's own one-step trials look only at the cells
     // around the cell tried (the reasoner's deep layer: cheap however far
     // the trial reaches, and the same in any order) rather than around all
@@ -198,6 +203,15 @@ private:
     int TrialCell = -1;
     bool InDeepTrial() const { return TrialCell >= 0 || ProbeRadius < kProbeRadius; }
     bool ConsistentClues = true;
+    // The trail size at which the connectivity test last found the graph
+    // of loop and open cells two-connected (kNoMark: none since the last
+    // undo below it), and while a deep trial runs from that state, its
+    // start: the trial's own connectivity tests may then be settled
+    // around what the trial took away (see HoldsTwoConnected).
+    static constexpr size_t kNoMark = static_cast<size_t>(-1);
+    static constexpr int kTwoConnectedFrom = 200;  // cells of a board
+    size_t TwoConnectedAt = kNoMark;
+    size_t TrialBase = kNoMark;
 
     void BuildStretches(const TPuzzle& puzzle);
     void QueueCell(int p);
@@ -217,6 +231,7 @@ private:
     bool JoinFragments(int p, int q);
     bool CloseLoop();
     bool CheckConnectivity(bool& changed);
+    bool HoldsTwoConnected();
     bool LookedAroundFor(int q, int p) const;
     bool CheckColours(bool& changed);
     bool ProbeAround(size_t since, bool& changed);
