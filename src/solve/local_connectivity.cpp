@@ -32,6 +32,16 @@ constexpr int kMostCells = 64;
 
 bool TSearchState::HoldsTwoConnected()
 {
+    // The loop closed by the trial: the walk returns at once.
+    if (Closed) return false;
+    // What the trial took away: cells turned green, segments ruled out.
+    auto forEachTaken = [&](auto&& cell, auto&& segment) {
+        for (size_t k = TrialBase; k < Trail.size(); ++k) {
+            const TTrailEntry& entry = Trail[k];
+            if (entry.Kind == kTrailCell && Cell[entry.Index] == kCellGreen) cell(entry.Index);
+            if (entry.Kind == kTrailEdge && Edge[entry.Index] == kEdgeOff) segment(entry.Index);
+        }
+    };
     int top = Rows, bottom = -1, left = Cols, right = -1;
     auto widen = [&](int p) {
         const int i = p / Width - 1, j = p % Width - 1;
@@ -40,15 +50,10 @@ bool TSearchState::HoldsTwoConnected()
         left = std::min(left, j);
         right = std::max(right, j);
     };
-    for (size_t k = TrialBase; k < Trail.size(); ++k) {
-        const TTrailEntry& entry = Trail[k];
-        if (entry.Kind == kTrailClosed) return false;
-        if (entry.Kind == kTrailCell && Cell[entry.Index] == kCellGreen) widen(entry.Index);
-        if (entry.Kind == kTrailEdge && Edge[entry.Index] == kEdgeOff) {
-            widen(EdgeEndA(entry.Index));
-            widen(EdgeEndB(entry.Index));
-        }
-    }
+    forEachTaken(widen, [&](int e) {
+        widen(EdgeEndA(e));
+        widen(EdgeEndB(e));
+    });
     // Nothing taken away: the graph is the one found two-connected.
     if (bottom < 0) return true;
     top = std::max(0, top - 1);
@@ -62,13 +67,7 @@ bool TSearchState::HoldsTwoConnected()
     // before and after the trial, its border cells, and the segments to
     // the right and down of each cell in either graph.
     uint64_t before = 0, after = 0, border = 0, rightBefore = 0, rightAfter = 0, downBefore = 0, downAfter = 0;
-    for (size_t k = TrialBase; k < Trail.size(); ++k) {
-        const TTrailEntry& entry = Trail[k];
-        if (entry.Kind == kTrailCell && Cell[entry.Index] == kCellGreen) before |= bit(entry.Index);
-        if (entry.Kind == kTrailEdge && Edge[entry.Index] == kEdgeOff) {
-            (entry.Index & 1 ? downBefore : rightBefore) |= bit(EdgeEndA(entry.Index));
-        }
-    }
+    forEachTaken([&](int p) { before |= bit(p); }, [&](int e) { (e & 1 ? downBefore : rightBefore) |= bit(EdgeEndA(e)); });
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             const uint64_t b = uint64_t{1} << (y * w + x);
