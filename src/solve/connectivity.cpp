@@ -39,7 +39,7 @@ bool TSearchState::CheckConnectivity(bool& changed)
     changed = false;
     // A deep trial from a state found two-connected: most trials take away
     // too little to cut the graph, and that is told around what they took.
-    if (TrialBase != kNoMark && HoldsTwoConnected()) return true;
+    if (TrialBase != kNoMark && (HoldsTwoConnected() || RimHoldsTogether())) return true;
     // Only a test outside the deep trials stands for the state they start
     // from.
     const bool outside = !InDeepTrial();

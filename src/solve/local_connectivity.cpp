@@ -125,3 +125,110 @@ bool TSearchState::HoldsTwoConnected()
     }
     return true;
 }
+
+// Where one word cannot tell, a wider look. Call the cells left next to a
+// cell taken away, or at an end of a segment ruled out, the rim. The new
+// graph is two-connected when for no cell taken away and for each cell v
+// in turn, the rim cells other than v are joined without v: a part of the
+// graph without v that holds no rim cell has no way into what was taken,
+// so v would have cut it off in the old graph already. That holds when it
+// holds within a window around the rim, which one depth-first walk from a
+// rim cell tells: no cell of the window may cut off a part holding a rim
+// cell from the walk's start (Tarjan's low points), and at the start
+// itself at most one part may hold rim cells.
+
+namespace {
+
+// Cells around the rim in the window: room for the ways round what was
+// taken away. Wider windows settle more tests and cost more each.
+constexpr int kRimMargin = 4;
+// A window beyond this many cells costs about what the whole board does.
+constexpr int kMostRimCells = 1600;
+
+}  // namespace
+
+bool TSearchState::RimHoldsTogether()
+{
+    if (Closed) return false;
+    ++RimStamp;
+    Rim.clear();
+    auto open = [&](int p) { return Cell[p] == kCellLoop || Cell[p] == kCellUnknown; };
+    int top = Rows, bottom = -1, left = Cols, right = -1;
+    auto addRim = [&](int p) {
+        if (!open(p) || RimMark[p] == RimStamp) return;
+        RimMark[p] = RimStamp;
+        Rim.push_back(p);
+        const int i = p / Width - 1, j = p % Width - 1;
+        top = std::min(top, i);
+        bottom = std::max(bottom, i);
+        left = std::min(left, j);
+        right = std::max(right, j);
+    };
+    for (size_t k = TrialBase; k < Trail.size(); ++k) {
+        const TTrailEntry& entry = Trail[k];
+        const int p = entry.Index;
+        if (entry.Kind == kTrailCell && Cell[p] == kCellGreen) {
+            for (int q : {p - Width, p - 1, p + 1, p + Width}) addRim(q);
+        }
+        if (entry.Kind == kTrailEdge && Edge[p] == kEdgeOff) {
+            addRim(EdgeEndA(p));
+            addRim(EdgeEndB(p));
+        }
+    }
+    if (Rim.size() < 2) return true;
+    top = std::max(0, top - kRimMargin);
+    bottom = std::min(Rows - 1, bottom + kRimMargin);
+    left = std::max(0, left - kRimMargin);
+    right = std::min(Cols - 1, right + kRimMargin);
+    if ((bottom - top + 1) * (right - left + 1) > kMostRimCells) return false;
+    // The padding stands for the rows and columns outside the window.
+    auto inside = [&](int p) {
+        const int i = p / Width - 1, j = p % Width - 1;
+        return i >= top && i <= bottom && j >= left && j <= right;
+    };
+    if (VisitBase > (1 << 30)) {
+        std::fill(Discovered.begin(), Discovered.end(), 0);
+        VisitBase = 0;
+    }
+    const int step[4] = {-Width, -1, 1, Width};
+    const int edgeAt[4] = {1 - 2 * Width, -2, 0, 1};
+    int time = VisitBase, stackTop = 0;
+    // LoopsBelow counts the rim cells below a cell here.
+    auto discover = [&](int p, int parent, int way) {
+        Discovered[p] = Low[p] = ++time;
+        Parent[p] = parent;
+        LoopsBelow[p] = RimMark[p] == RimStamp;
+        TVisit& visit = VisitStack[static_cast<size_t>(stackTop++)];
+        visit.Cell = p;
+        visit.Next = 0;
+        visit.Parent = way;
+    };
+    const int root = Rim.front();
+    discover(root, -1, -1);
+    int rootParts = 0;
+    bool cut = false;
+    while (stackTop > 0 && !cut) {
+        TVisit& visit = VisitStack[static_cast<size_t>(stackTop - 1)];
+        const int p = visit.Cell;
+        if (visit.Next < 4) {
+            const int d = visit.Next++;
+            if (d == visit.Parent || Edge[2 * p + edgeAt[d]] == kEdgeOff) continue;
+            const int q = p + step[d];
+            if (!inside(q) || !open(q)) continue;
+            if (Discovered[q] <= VisitBase) discover(q, p, 3 - d);
+            else Low[p] = std::min(Low[p], Discovered[q]);
+            continue;
+        }
+        --stackTop;
+        const int u = Parent[p];
+        if (u < 0) continue;
+        Low[u] = std::min(Low[u], Low[p]);
+        LoopsBelow[u] += LoopsBelow[p];
+        if (Low[p] >= Discovered[u] && LoopsBelow[p] > 0) {
+            if (u == root) ++rootParts;
+            else cut = true;
+        }
+    }
+    VisitBase = time;
+    return !cut && rootParts <= 1 && LoopsBelow[root] == static_cast<int>(Rim.size());
+}

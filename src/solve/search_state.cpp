@@ -47,12 +47,13 @@ void TSearchState::Reset(const TPuzzle& puzzle)
     // of the same size it is kept, with the stamps going on from where they
     // were. The composer resets its states before nearly every check.
     constexpr int kStampLimit = 1 << 30;
-    if (Discovered.size() != cells || VisitBase > kStampLimit || ProbeStamp > kStampLimit || DeepScan > kStampLimit ||
+    if (Discovered.size() != cells || VisitBase > kStampLimit || ProbeStamp > kStampLimit || DeepScan > kStampLimit || RimStamp > kStampLimit ||
         ImpliedStamp > static_cast<uint32_t>(kStampLimit)) {
         VisitBase = ProbeStamp = DeepScan = 0;
         ImpliedStamp = 1;
         EdgeTried.assign(2 * cells, 0);
-        for (std::vector<int>* scratch : {&Discovered, &Low, &Parent, &LoopsBelow, &OrderPos, &SubtreeEnd, &CellMarked, &Seen}) {
+        RimStamp = 0;
+        for (std::vector<int>* scratch : {&Discovered, &Low, &Parent, &LoopsBelow, &OrderPos, &SubtreeEnd, &CellMarked, &Seen, &RimMark}) {
             scratch->assign(cells, 0);
         }
         DeepPassed.assign(2 * cells, 0);

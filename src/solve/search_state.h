@@ -183,6 +183,10 @@ private:
     std::vector<int> Discovered, Low, Parent, LoopsBelow, OrderPos, SubtreeEnd, Order;
     std::vector<TVisit> VisitStack;
     std::vector<int> Separated;
+    // Scratch of the look around the rim of what a deep trial took away:
+    // the rim's cells, and per cell the stamp of the look that found it one.
+    std::vector<int> Rim, RimMark;
+    int RimStamp = 0;
     // Scratch of the look-ahead.
     int ProbeStamp = 0;
     std::vector<int> CellMarked, Seen, EdgeTried;
@@ -232,6 +236,7 @@ private:
     bool CloseLoop();
     bool CheckConnectivity(bool& changed);
     bool HoldsTwoConnected();
+    bool RimHoldsTogether();
     bool LookedAroundFor(int q, int p) const;
     bool CheckColours(bool& changed);
     bool ProbeAround(size_t since, bool& changed);
