@@ -304,10 +304,12 @@ bool TSearchState::CheckStretch(int s)
     }
     // The most greens the unknown cells can still add: no two side by side,
     // none beside a green cell; a run of n free cells takes (n + 1) / 2.
-    // Each green keeps at most two unknown cells from being free, and runs
-    // of f free cells in all take at least (f + 1) / 2: when that is more
-    // than is missing, nothing follows and the scan is spared.
-    if ((stretch.Unknowns - 2 * stretch.Greens + 1) / 2 > stretch.Need - stretch.Greens) return true;
+    // A cell turned green turns those beside it into loop cells at once, so
+    // between assignments every unknown cell is free: runs of free cells are
+    // runs of unknown ones. They take at least (u + 1) / 2 for u unknown
+    // cells in all: when that is more than is missing, nothing follows and
+    // the scan is spared.
+    if ((stretch.Unknowns + 1) / 2 > stretch.Need - stretch.Greens) return true;
     auto isFree = [&](int k) {
         return Cell[cells[k]] == kCellUnknown && (k == 0 || Cell[cells[k - 1]] != kCellGreen) &&
                (k + 1 == length || Cell[cells[k + 1]] != kCellGreen);
@@ -322,7 +324,18 @@ bool TSearchState::CheckStretch(int s)
         return run > 0;
     };
     int most = 0;
-    for (int k = 0, run = 0; nextRun(k, run); k += run) most += (run + 1) / 2;
+    for (int k = 0; k < length;) {
+        if (Cell[cells[k]] != kCellUnknown) {
+            ++k;
+            continue;
+        }
+        int run = 0;
+        while (k < length && Cell[cells[k]] == kCellUnknown) {
+            ++k;
+            ++run;
+        }
+        most += (run + 1) / 2;
+    }
     const int missing = stretch.Need - stretch.Greens;
     if (most < missing) return false;
     if (most > missing) return true;
