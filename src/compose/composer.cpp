@@ -47,6 +47,8 @@ constexpr int kDeepAloneBelow = 200;
 constexpr int kHardenStepsPerThousandCells = 180;
 // Clues a worker checks in a run in the full pass.
 constexpr size_t kRun = 8;
+// Rows above a clue taken away where the deep layer's scans start.
+constexpr int kDeepScanRowsAbove = 3;
 
 int Distance(int a, int b, int cols)
 {
@@ -536,7 +538,11 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
     if (grade == kLayerLocal) exact = true;
     const bool deep = grade == kLayerDeep;
     const bool large = work.Design.Rows * work.Design.Cols >= kNearBoard;
-    const bool around = grade > kLayerLocal && (grade <= kLayerDeep || !exact);
+    // In the full pass on a large board at grade 3 the narrower windows
+    // seldom find a board open, and cost more than they spare the whole
+    // board: there the trials near the cell and the widest window go first.
+    const bool narrow = !(exact && deep && large);
+    const bool around = grade > kLayerLocal && (grade <= kLayerDeep || !exact) && narrow;
     const TSettle settle = around ? SettleAround(work, without, cell, std::min(grade, static_cast<int>(kLayerDeep))) : TSettle::Settled;
     if (grade <= kLayerDeep && settle == TSettle::Open) return true;
     // A clue the board settles without often changes the solution beyond
@@ -553,6 +559,7 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
     // deep layer, whose own steps cost far more, goes on from there.
     if (deep) {
         for (int radius : kWiderWindows) {
+            if (!narrow && radius < kWiderWindows[1]) continue;
             if (exact && WindowFits(radius) && SettleAround(work, without, cell, kLayerDeep, radius) == TSettle::Open) return true;
         }
         // The steps of the run's last board lead in the full pass only: a
@@ -567,6 +574,7 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
         // The full pass asks only whether the board settles.
         work.Reasoner.OutcomeOnly = exact;
         TSettle r = Settle(work, without, kLayerTrial, hints);
+        work.Reasoner.StartDeepScansAt(std::max(0, cell / work.Design.Cols - kDeepScanRowsAbove), 0);
         if (r == TSettle::Open) r = work.Reasoner.Run(kLayerDeep, hints);
         work.Reasoner.OutcomeOnly = false;
         if (r != TSettle::Settled) {

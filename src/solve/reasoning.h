@@ -69,6 +69,15 @@ public:
     // keeps it.
     bool OutcomeOnly = false;
 
+    // The deep layer's scans go round the board from the cell given on,
+    // rather than from the first: where a change to the problem is known,
+    // what it leads to mostly turns up near it. The outcome is the same.
+    void StartDeepScansAt(int row, int col)
+    {
+        const int cells = State.Rows * State.Cols;
+        DeepCursor = (row * State.Cols + col + cells - 1) % cells;
+    }
+
     // The cells and segments decided so far. Taken as given on a problem
     // that tells at least as much (the same clues and one more count, say),
     // they spare its reasoning what this one has already found there.
