@@ -297,10 +297,17 @@ bool TComposer::BreaksNear(TWork& work, const TPuzzle& puzzle, int cell) const
 {
     ++work.Checks;
     work.Reasoner.Reset(puzzle);
+    work.Near.clear();
+    AddNearSteps(work, cell, work.Near);
+    return work.Reasoner.TrySteps(work.Near, kLayerTrial) == TSettle::Contradiction;
+}
+
+// Both values of every open cell and segment within four steps of the
+// cell, as trials, for the reasoner's state as it has been reset.
+void TComposer::AddNearSteps(TWork& work, int cell, std::vector<TSearchState::TStep>& near) const
+{
     const TSearchState& state = work.Reasoner.State;
     constexpr int kReach = 4;
-    std::vector<TSearchState::TStep>& near = work.Near;
-    near.clear();
     const int cols = work.Design.Cols;
     const int i = cell / cols, j = cell % cols;
     for (int y = std::max(0, i - kReach); y <= std::min(work.Design.Rows - 1, i + kReach); ++y) {
@@ -316,7 +323,6 @@ bool TComposer::BreaksNear(TWork& work, const TPuzzle& puzzle, int cell) const
             }
         }
     }
-    return work.Reasoner.TrySteps(near, kLayerTrial) == TSettle::Contradiction;
 }
 
 // Clue cells with no green neighbour turn green again, one at a time in a
@@ -573,9 +579,7 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
         }
         // The full pass asks only whether the board settles.
         work.Reasoner.OutcomeOnly = exact;
-        TSettle r = Settle(work, without, kLayerTrial, hints);
-        work.Reasoner.StartDeepScansAt(std::max(0, cell / work.Design.Cols - kDeepScanRowsAbove), 0);
-        if (r == TSettle::Open) r = work.Reasoner.Run(kLayerDeep, hints);
+        const TSettle r = exact && large ? SettleNearFirst(work, without, cell, hints) : SettleThroughLayers(work, without, cell, hints);
         work.Reasoner.OutcomeOnly = false;
         if (r != TSettle::Settled) {
             if (exact) work.Recent.swap(work.Reasoner.Steps);
@@ -585,6 +589,38 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
         return false;
     }
     return !Accepted(work, without, grade, cell, nullptr);
+}
+
+// The trials to their fixpoint on the whole board without the clue at the
+// cell, then the deep layer, its scans starting near the cell.
+TSettle TComposer::SettleThroughLayers(TWork& work, const TPuzzle& puzzle, int cell, const std::vector<TSearchState::TStep>* hints) const
+{
+    TSettle r = Settle(work, puzzle, kLayerTrial, hints);
+    work.Reasoner.StartDeepScansAt(std::max(0, cell / work.Design.Cols - kDeepScanRowsAbove), 0);
+    if (r == TSettle::Open) r = work.Reasoner.Run(kLayerDeep, hints);
+    return r;
+}
+
+// The same outcome, asked of a large board: a clue taken away that leaves
+// it without a solution mostly shows near the clue. The hints and the
+// trials near the cell go first, then the deep layer, its scans starting
+// near the cell; the full round of trials, which costs most there, comes
+// last, once the deep layer finds nothing more.
+TSettle TComposer::SettleNearFirst(TWork& work, const TPuzzle& puzzle, int cell, const std::vector<TSearchState::TStep>* hints) const
+{
+    ++work.Checks;
+    TReasoner& reasoner = work.Reasoner;
+    reasoner.Reset(puzzle);
+    reasoner.KeepSteps();
+    std::vector<TSearchState::TStep>& steps = work.Near;
+    steps.clear();
+    if (hints != nullptr) steps = *hints;
+    AddNearSteps(work, cell, steps);
+    const TSettle r = reasoner.TrySteps(steps, kLayerDeep);
+    if (r != TSettle::Open) return r;
+    reasoner.HoldFullRound();
+    reasoner.StartDeepScansAt(std::max(0, cell / work.Design.Cols - kDeepScanRowsAbove), 0);
+    return reasoner.Run(kLayerDeep);
 }
 
 // The layer's reasoning on ever wider windows around the cell: the first

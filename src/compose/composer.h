@@ -113,6 +113,9 @@ private:
     TSettle Settle(TWork& work, const TPuzzle& puzzle, int layer, const std::vector<TSearchState::TStep>* hints) const;
     void SortInBands(std::vector<int>& cells) const;
     bool BreaksNear(TWork& work, const TPuzzle& puzzle, int cell) const;
+    void AddNearSteps(TWork& work, int cell, std::vector<TSearchState::TStep>& near) const;
+    TSettle SettleThroughLayers(TWork& work, const TPuzzle& puzzle, int cell, const std::vector<TSearchState::TStep>* hints) const;
+    TSettle SettleNearFirst(TWork& work, const TPuzzle& puzzle, int cell, const std::vector<TSearchState::TStep>* hints) const;
     TSettle SettleWider(TWork& work, const TPuzzle& puzzle, int cell, int layer) const;
     bool DeepAlone() const;
     int Thin(int grade);

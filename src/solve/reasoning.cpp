@@ -15,6 +15,7 @@ void TReasoner::Reset(const TPuzzle& puzzle)
     DeepCursor = -1;
     TrialsQuiet = TSearchState::kProbeAll;
     NearQuiet = 0;
+    FullRoundLast = false;
     Steps.clear();
 }
 
@@ -106,8 +107,8 @@ int TReasoner::Trials(bool confirm)
     // Nothing found since the last full round that decided nothing: a run
     // of a higher layer going on from a lower one's fixpoint.
     if (since == State.TrailSize()) return 0;
-    if (!confirm && since != TSearchState::kProbeAll) {
-        since = std::max(since, NearQuiet);
+    if (!confirm && (since != TSearchState::kProbeAll || (FullRoundLast && OutcomeOnly))) {
+        since = since == TSearchState::kProbeAll ? NearQuiet : std::max(since, NearQuiet);
         if (since == State.TrailSize()) return 0;
     }
     for (;;) {

@@ -78,6 +78,16 @@ public:
         DeepCursor = (row * State.Cols + col + cells - 1) % cells;
     }
 
+    // In an OutcomeOnly run, the first full round of trials waits until the
+    // deep layer finds nothing more: until then the trials look only near
+    // what changes from now on. For a caller that has tried the steps most
+    // likely to matter already; the outcome is the same. Reset ends it.
+    void HoldFullRound()
+    {
+        FullRoundLast = true;
+        NearQuiet = State.TrailSize();
+    }
+
     // The cells and segments decided so far. Taken as given on a problem
     // that tells at least as much (the same clues and one more count, say),
     // they spare its reasoning what this one has already found there.
@@ -110,6 +120,7 @@ private:
     // The trail size when the trials last looked near every change and
     // found nothing (OutcomeOnly runs).
     size_t NearQuiet = 0;
+    bool FullRoundLast = false;
 
     void Configure();
     void Note(int layer) { Highest = layer > Highest ? layer : Highest; }
