@@ -66,8 +66,12 @@ bool ClueCanTurnGreen(const TDesign& design, int cell)
 TComposer::TComposer(const TGenerateOptions& options, TRandom& random, TDesign& design, TWorkerCrew& crew,
                      const std::atomic<bool>* abandon)
     : Options(options), Random(&random), Design(design), Crew(crew), Abandon(abandon), Layer(std::min(options.Grade, kLayerDeep)),
-      Workers(static_cast<size_t>(std::max(crew.Size(), 2)))
+      Workers(static_cast<size_t>(std::max(crew.Size(), 2))), Late(new std::atomic<bool>[Workers.size()])
 {
+    for (size_t w = 0; w < Workers.size(); ++w) {
+        Late[w].store(false);
+        Workers[w].Reasoner.Stop = &Late[w];
+    }
 }
 
 int TComposer::Checks() const
@@ -161,7 +165,7 @@ size_t TComposer::Scan(size_t from, size_t n, const std::function<bool(TWork&, s
         TWork& work = Workers[static_cast<size_t>(worker)];
         work.NewHints = false;
         return test(work, candidate);
-    }, found);
+    }, found, Late.get());
     winner = &Workers[static_cast<size_t>(found)];
     return k;
 }
@@ -396,8 +400,13 @@ int TComposer::ThinInPairs(const std::vector<int>& clues, const std::function<bo
         };
         if (b < n && Crew.Size() > 1) {
             Crew.RunOnAll([&](int worker) {
-                if (worker < 2) test(worker);
+                if (worker >= 2) return;
+                test(worker);
+                // The second clue is tested on a board without the first:
+                // where the first stays, that test can give up.
+                if (worker == 0 && !passed[0]) Late[1].store(true, std::memory_order_relaxed);
             });
+            Late[1].store(false, std::memory_order_relaxed);
         } else {
             test(0);
             if (passed[0] && b < n) test(1);

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 #include "compose/design.h"
@@ -92,6 +93,9 @@ private:
     // One per worker of the crew, and at least two: ThinInPairs tests two
     // clues at once.
     std::vector<TWork> Workers;
+    // Per worker: its test can no longer matter (see FirstPassing); its
+    // reasoner gives up.
+    std::unique_ptr<std::atomic<bool>[]> Late;
 
     bool Cancelled() const;
     bool NumbersFit(const TPuzzle& puzzle) const;

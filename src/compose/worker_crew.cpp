@@ -69,7 +69,8 @@ void TWorkerCrew::RunOnAll(const std::function<void(int)>& job)
     Job = nullptr;
 }
 
-size_t FirstPassing(TWorkerCrew& crew, size_t from, size_t to, const std::function<bool(int, size_t)>& test, int& winner)
+size_t FirstPassing(TWorkerCrew& crew, size_t from, size_t to, const std::function<bool(int, size_t)>& test, int& winner,
+                    std::atomic<bool>* late)
 {
     winner = 0;
     if (crew.Size() == 1) {
@@ -78,25 +79,40 @@ size_t FirstPassing(TWorkerCrew& crew, size_t from, size_t to, const std::functi
         }
         return to;
     }
+    const size_t workers = static_cast<size_t>(crew.Size());
     std::atomic<size_t> next{from};
     std::mutex found;
     size_t best = to;
-    auto bestSoFar = [&] {
-        std::lock_guard<std::mutex> lock(found);
-        return best;
+    // The candidate each worker tests: the one that finds a pass tells
+    // those past it that they are late.
+    std::vector<size_t> testing(workers, to);
+    auto clearLate = [&] {
+        if (late == nullptr) return;
+        for (size_t w = 0; w < workers; ++w) late[w].store(false, std::memory_order_relaxed);
     };
+    clearLate();
     crew.RunOnAll([&](int worker) {
+        const size_t me = static_cast<size_t>(worker);
         for (;;) {
             const size_t k = next.fetch_add(1);
-            if (k >= to || k >= bestSoFar()) return;
+            {
+                std::lock_guard<std::mutex> lock(found);
+                if (k >= to || k >= best) return;
+                testing[me] = k;
+            }
             if (!test(worker, k)) continue;
             std::lock_guard<std::mutex> lock(found);
             if (k < best) {
                 best = k;
                 winner = worker;
+                for (size_t w = 0; w < workers && late != nullptr; ++w) {
+                    if (testing[w] > k && testing[w] < to) late[w].store(true, std::memory_order_relaxed);
+                }
             }
+            testing[me] = to;
             return;
         }
     });
+    clearLate();
     return best;
 }

@@ -9,6 +9,7 @@
 //     TWorkerCrew crew(2);
 //     const size_t k = FirstPassing(crew, 0, n, [&](int worker, size_t k) { ... }, winner);
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <functional>
@@ -46,4 +47,9 @@ private:
 // The first k in [from, to) for which test(worker, k) is true, or to when
 // there is none; winner is then the worker whose tools hold that test's
 // findings (it tests nothing more in this scan).
-size_t FirstPassing(TWorkerCrew& crew, size_t from, size_t to, const std::function<bool(int, size_t)>& test, int& winner);
+//
+// Given late (one flag per worker), a worker's flag is set while the
+// candidate it tests lies past one found to pass: that test can no longer
+// matter, and may give up at once. All are clear before and after.
+size_t FirstPassing(TWorkerCrew& crew, size_t from, size_t to, const std::function<bool(int, size_t)>& test, int& winner,
+                    std::atomic<bool>* late = nullptr);

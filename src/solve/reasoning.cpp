@@ -112,7 +112,7 @@ int TReasoner::Trials(bool confirm)
         if (since == State.TrailSize()) return 0;
     }
     for (;;) {
-        if (State.Solved()) return decided;
+        if (State.Solved() || Stopped()) return decided;
         const size_t mark = State.TrailSize();
         const int r = TrialRound(since);
         if (r < 0) return -1;
@@ -150,7 +150,7 @@ int TReasoner::Regions()
 
 int TReasoner::DeepTrial()
 {
-    const int r = State.ProbeDeep(DeepCursor, nullptr, true);
+    const int r = State.ProbeDeep(DeepCursor, Stop, true);
     if (r > 0) Note(kLayerDeep);
     return r;
 }
@@ -161,7 +161,7 @@ int TReasoner::Replay(const std::vector<TSearchState::TStep>& hints, int maxLaye
 {
     int decided = 0;
     for (const TSearchState::TStep& step : hints) {
-        if (State.Solved()) break;
+        if (State.Solved() || Stopped()) break;
         if (step.Layer > maxLayer) continue;
         if (step.Index < 0) {
             const int r = Regions();
@@ -200,6 +200,7 @@ TSettle TReasoner::Run(int maxLayer, const std::vector<TSearchState::TStep>* hin
         }
     }
     for (;;) {
+        if (Stopped()) return TSettle::Open;
         if (Local() < 0) return TSettle::Contradiction;
         if (State.Solved()) return TSettle::Settled;
         if (maxLayer < kLayerTrial) return TSettle::Open;
@@ -209,7 +210,7 @@ TSettle TReasoner::Run(int maxLayer, const std::vector<TSearchState::TStep>* hin
         int r = Regions();
         if (r == 0) r = DeepTrial();
         if (r < 0) return TSettle::Contradiction;
-        if (r > 0) continue;
+        if (r > 0 || Stopped()) continue;
         // The deep layer found nothing: a full round of trials (none where
         // one has run since the last change) decides whether this is the
         // fixpoint.

@@ -16,6 +16,7 @@
 // start from a position (a game in progress) to find what the simplest
 // reasoning decides next.
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -69,6 +70,10 @@ public:
     // keeps it.
     bool OutcomeOnly = false;
 
+    // Set (by another thread), the run in progress gives up soon and ends
+    // Open: for a caller that no longer needs its outcome. Reset keeps it.
+    const std::atomic<bool>* Stop = nullptr;
+
     // The deep layer's scans go round the board from the cell given on,
     // rather than from the first: where a change to the problem is known,
     // what it leads to mostly turns up near it. The outcome is the same.
@@ -112,6 +117,7 @@ public:
     TSearchState State;
 
 private:
+    bool Stopped() const { return Stop != nullptr && Stop->load(std::memory_order_relaxed); }
     int Highest = 0;
     int DeepCursor = -1;
     // The trail size when the trials last reached their fixpoint: later

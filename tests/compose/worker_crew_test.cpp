@@ -43,3 +43,33 @@ TEST(WorkerCrew, FirstPassingIsThePlainLoopsAnswer)
         }
     }
 }
+
+// A test told it is late gives up, so only tests past the answer may be
+// told so; and no flag may stay set for the tests that come after.
+TEST(WorkerCrew, OnlyTestsPastTheAnswerAreToldTheyAreLate)
+{
+    for (int workers : {1, 2, 4}) {
+        SCOPED_TRACE(testing::Message() << workers << " workers");
+        TWorkerCrew crew(workers);
+        std::vector<std::atomic<bool>> late(static_cast<size_t>(workers));
+        for (size_t answer : {size_t{3}, size_t{40}, size_t{200}}) {
+            std::vector<std::atomic<bool>> toldLate(200);
+            int winner = -1;
+            const size_t found = FirstPassing(crew, 0, 200, [&](int worker, size_t k) {
+                // Slow tests, so that others are under way when one passes;
+                // the one just before the answer slowest of all.
+                const int waits = k + 1 == answer ? 60 : 10;
+                for (int wait = 0; wait < waits; ++wait) {
+                    if (late[static_cast<size_t>(worker)].load()) toldLate[k] = true;
+                    std::this_thread::sleep_for(std::chrono::microseconds(50));
+                }
+                return k == answer;
+            }, winner, late.data());
+            ASSERT_EQ(found, answer);
+            for (size_t k = 0; k < found; ++k) {
+                ASSERT_FALSE(toldLate[k].load()) << "candidate " << k;
+            }
+            for (const std::atomic<bool>& flag : late) EXPECT_FALSE(flag.load());
+        }
+    }
+}
