@@ -50,6 +50,13 @@ constexpr size_t kRun = 8;
 // Rows above a clue taken away where the deep layer's scans start.
 constexpr int kDeepScanRowsAbove = 3;
 
+// The deep layer's scans of a board without the clue at the cell start a
+// few rows above it: a contradiction it leaves mostly shows near it.
+void StartDeepScansNear(TReasoner& reasoner, int cell, int cols)
+{
+    reasoner.StartDeepScansAt(std::max(0, cell / cols - kDeepScanRowsAbove), 0);
+}
+
 int Distance(int a, int b, int cols)
 {
     return std::max(std::abs(a / cols - b / cols), std::abs(a % cols - b % cols));
@@ -605,7 +612,7 @@ bool TComposer::Needed(TWork& work, int cell, bool exact) const
 TSettle TComposer::SettleThroughLayers(TWork& work, const TPuzzle& puzzle, int cell, const std::vector<TSearchState::TStep>* hints) const
 {
     TSettle r = Settle(work, puzzle, kLayerTrial, hints);
-    work.Reasoner.StartDeepScansAt(std::max(0, cell / work.Design.Cols - kDeepScanRowsAbove), 0);
+    StartDeepScansNear(work.Reasoner, cell, work.Design.Cols);
     if (r == TSettle::Open) r = work.Reasoner.Run(kLayerDeep, hints);
     return r;
 }
@@ -628,7 +635,7 @@ TSettle TComposer::SettleNearFirst(TWork& work, const TPuzzle& puzzle, int cell,
     const TSettle r = reasoner.TrySteps(steps, kLayerDeep);
     if (r != TSettle::Open) return r;
     reasoner.HoldFullRound();
-    reasoner.StartDeepScansAt(std::max(0, cell / work.Design.Cols - kDeepScanRowsAbove), 0);
+    StartDeepScansNear(reasoner, cell, work.Design.Cols);
     return reasoner.Run(kLayerDeep);
 }
 

@@ -34,6 +34,17 @@ bool TSearchState::MakeSubtreeGreen(int c, bool& changed)
     return true;
 }
 
+// Discovered[p] counts from VisitBase + 1 in a walk; anything at or below
+// VisitBase is from an earlier walk, so nothing needs clearing, until the
+// stamps run high.
+void TSearchState::RenewVisits()
+{
+    if (VisitBase > (1 << 30)) {
+        std::fill(Discovered.begin(), Discovered.end(), 0);
+        VisitBase = 0;
+    }
+}
+
 bool TSearchState::CheckConnectivity(bool& changed)
 {
     changed = false;
@@ -52,12 +63,7 @@ bool TSearchState::CheckConnectivity(bool& changed)
     }
     // Every open fragment has two ends; without one the loop is closed.
     if (start < 0) return true;
-    // Discovered[p] counts from VisitBase + 1 in this run; anything at or
-    // below VisitBase is from an earlier run, so nothing needs clearing.
-    if (VisitBase > (1 << 30)) {
-        std::fill(Discovered.begin(), Discovered.end(), 0);
-        VisitBase = 0;
-    }
+    RenewVisits();
     Separated.clear();
     // The walk keeps its stack and its order of discovery in arrays that
     // Reset sizes for the whole board: it runs after nearly every trial, and

@@ -28,46 +28,67 @@ namespace {
 // walk of the whole board.
 constexpr int kMostCells = 64;
 
+// The board rows and columns (from 0) a window spans: the bounds of the
+// cells added, then widened by a margin within the board.
+struct TWindow {
+    int Top, Bottom = -1, Left, Right = -1;
+
+    TWindow(int rows, int cols) : Top(rows), Left(cols) {}
+    bool Empty() const { return Bottom < 0; }
+    // A cell by its index on the padded grid of the width given.
+    void Add(int p, int width)
+    {
+        const int i = p / width - 1, j = p % width - 1;
+        Top = std::min(Top, i);
+        Bottom = std::max(Bottom, i);
+        Left = std::min(Left, j);
+        Right = std::max(Right, j);
+    }
+    void Widen(int margin, int rows, int cols)
+    {
+        Top = std::max(0, Top - margin);
+        Bottom = std::min(rows - 1, Bottom + margin);
+        Left = std::max(0, Left - margin);
+        Right = std::min(cols - 1, Right + margin);
+    }
+    int Height() const { return Bottom - Top + 1; }
+    int Width() const { return Right - Left + 1; }
+};
+
 }  // namespace
+
+// What the trial took away: cells turned green, segments ruled out.
+template <class OnCell, class OnSegment>
+void TSearchState::ForEachTaken(OnCell&& cell, OnSegment&& segment) const
+{
+    for (size_t k = TrialBase; k < Trail.size(); ++k) {
+        const TTrailEntry& entry = Trail[k];
+        if (entry.Kind == kTrailCell && Cell[entry.Index] == kCellGreen) cell(entry.Index);
+        if (entry.Kind == kTrailEdge && Edge[entry.Index] == kEdgeOff) segment(entry.Index);
+    }
+}
 
 bool TSearchState::HoldsTwoConnected()
 {
     // The loop closed by the trial: the walk returns at once.
     if (Closed) return false;
-    // What the trial took away: cells turned green, segments ruled out.
-    auto forEachTaken = [&](auto&& cell, auto&& segment) {
-        for (size_t k = TrialBase; k < Trail.size(); ++k) {
-            const TTrailEntry& entry = Trail[k];
-            if (entry.Kind == kTrailCell && Cell[entry.Index] == kCellGreen) cell(entry.Index);
-            if (entry.Kind == kTrailEdge && Edge[entry.Index] == kEdgeOff) segment(entry.Index);
-        }
-    };
-    int top = Rows, bottom = -1, left = Cols, right = -1;
-    auto widen = [&](int p) {
-        const int i = p / Width - 1, j = p % Width - 1;
-        top = std::min(top, i);
-        bottom = std::max(bottom, i);
-        left = std::min(left, j);
-        right = std::max(right, j);
-    };
-    forEachTaken(widen, [&](int e) {
-        widen(EdgeEndA(e));
-        widen(EdgeEndB(e));
+    TWindow window(Rows, Cols);
+    ForEachTaken([&](int p) { window.Add(p, Width); }, [&](int e) {
+        window.Add(EdgeEndA(e), Width);
+        window.Add(EdgeEndB(e), Width);
     });
     // Nothing taken away: the graph is the one found two-connected.
-    if (bottom < 0) return true;
-    top = std::max(0, top - 1);
-    bottom = std::min(Rows - 1, bottom + 1);
-    left = std::max(0, left - 1);
-    right = std::min(Cols - 1, right + 1);
-    const int h = bottom - top + 1, w = right - left + 1, n = h * w;
+    if (window.Empty()) return true;
+    window.Widen(1, Rows, Cols);
+    const int top = window.Top, left = window.Left;
+    const int h = window.Height(), w = window.Width(), n = h * w;
     if (n > kMostCells) return false;
     auto bit = [&](int p) { return uint64_t{1} << ((p / Width - 1 - top) * w + (p % Width - 1 - left)); };
     // The window's cells as bits, row by row: the cells of the graph
     // before and after the trial, its border cells, and the segments to
     // the right and down of each cell in either graph.
     uint64_t before = 0, after = 0, border = 0, rightBefore = 0, rightAfter = 0, downBefore = 0, downAfter = 0;
-    forEachTaken([&](int p) { before |= bit(p); }, [&](int e) { (e & 1 ? downBefore : rightBefore) |= bit(EdgeEndA(e)); });
+    ForEachTaken([&](int p) { before |= bit(p); }, [&](int e) { (e & 1 ? downBefore : rightBefore) |= bit(EdgeEndA(e)); });
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             const uint64_t b = uint64_t{1} << (y * w + x);
@@ -153,43 +174,28 @@ bool TSearchState::RimHoldsTogether()
     ++RimStamp;
     Rim.clear();
     auto open = [&](int p) { return Cell[p] == kCellLoop || Cell[p] == kCellUnknown; };
-    int top = Rows, bottom = -1, left = Cols, right = -1;
+    TWindow window(Rows, Cols);
     auto addRim = [&](int p) {
         if (!open(p) || RimMark[p] == RimStamp) return;
         RimMark[p] = RimStamp;
         Rim.push_back(p);
-        const int i = p / Width - 1, j = p % Width - 1;
-        top = std::min(top, i);
-        bottom = std::max(bottom, i);
-        left = std::min(left, j);
-        right = std::max(right, j);
+        window.Add(p, Width);
     };
-    for (size_t k = TrialBase; k < Trail.size(); ++k) {
-        const TTrailEntry& entry = Trail[k];
-        const int p = entry.Index;
-        if (entry.Kind == kTrailCell && Cell[p] == kCellGreen) {
-            for (int q : {p - Width, p - 1, p + 1, p + Width}) addRim(q);
-        }
-        if (entry.Kind == kTrailEdge && Edge[p] == kEdgeOff) {
-            addRim(EdgeEndA(p));
-            addRim(EdgeEndB(p));
-        }
-    }
+    ForEachTaken([&](int p) {
+        for (int q : {p - Width, p - 1, p + 1, p + Width}) addRim(q);
+    }, [&](int e) {
+        addRim(EdgeEndA(e));
+        addRim(EdgeEndB(e));
+    });
     if (Rim.size() < 2) return true;
-    top = std::max(0, top - kRimMargin);
-    bottom = std::min(Rows - 1, bottom + kRimMargin);
-    left = std::max(0, left - kRimMargin);
-    right = std::min(Cols - 1, right + kRimMargin);
-    if ((bottom - top + 1) * (right - left + 1) > kMostRimCells) return false;
+    window.Widen(kRimMargin, Rows, Cols);
+    if (window.Height() * window.Width() > kMostRimCells) return false;
     // The padding stands for the rows and columns outside the window.
     auto inside = [&](int p) {
         const int i = p / Width - 1, j = p % Width - 1;
-        return i >= top && i <= bottom && j >= left && j <= right;
+        return i >= window.Top && i <= window.Bottom && j >= window.Left && j <= window.Right;
     };
-    if (VisitBase > (1 << 30)) {
-        std::fill(Discovered.begin(), Discovered.end(), 0);
-        VisitBase = 0;
-    }
+    RenewVisits();
     const int step[4] = {-Width, -1, 1, Width};
     const int edgeAt[4] = {1 - 2 * Width, -2, 0, 1};
     int time = VisitBase, stackTop = 0;

@@ -310,32 +310,16 @@ bool TSearchState::CheckStretch(int s)
     // cells in all: when that is more than is missing, nothing follows and
     // the scan is spared.
     if ((stretch.Unknowns + 1) / 2 > stretch.Need - stretch.Greens) return true;
-    auto isFree = [&](int k) {
-        return Cell[cells[k]] == kCellUnknown && (k == 0 || Cell[cells[k - 1]] != kCellGreen) &&
-               (k + 1 == length || Cell[cells[k + 1]] != kCellGreen);
-    };
-    // Moves k to the start of the next run of free cells at or after it and
-    // measures the run; false when there is none. Freedom is looked at as
-    // the scan goes, after what earlier runs have set.
+    // Moves k to the start of the next run of unknown cells at or after it
+    // and measures the run; false when there is none.
     auto nextRun = [&](int& k, int& run) {
-        while (k < length && !isFree(k)) ++k;
+        while (k < length && Cell[cells[k]] != kCellUnknown) ++k;
         run = 0;
-        while (k + run < length && isFree(k + run)) ++run;
+        while (k + run < length && Cell[cells[k + run]] == kCellUnknown) ++run;
         return run > 0;
     };
     int most = 0;
-    for (int k = 0; k < length;) {
-        if (Cell[cells[k]] != kCellUnknown) {
-            ++k;
-            continue;
-        }
-        int run = 0;
-        while (k < length && Cell[cells[k]] == kCellUnknown) {
-            ++k;
-            ++run;
-        }
-        most += (run + 1) / 2;
-    }
+    for (int k = 0, run = 0; nextRun(k, run); k += run) most += (run + 1) / 2;
     const int missing = stretch.Need - stretch.Greens;
     if (most < missing) return false;
     if (most > missing) return true;

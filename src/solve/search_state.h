@@ -235,6 +235,9 @@ private:
     bool JoinFragments(int p, int q);
     bool CloseLoop();
     bool CheckConnectivity(bool& changed);
+    void RenewVisits();
+    template <class OnCell, class OnSegment>
+    void ForEachTaken(OnCell&& cell, OnSegment&& segment) const;
     bool HoldsTwoConnected();
     bool RimHoldsTogether();
     bool LookedAroundFor(int q, int p) const;
